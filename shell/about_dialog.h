@@ -1,0 +1,27 @@
+// The "About Zarvelin" box: its procedure and its texts, shared by every backend.
+#pragma once
+
+#include <cstdint>
+
+#include "shell/dialog.h"
+
+namespace shell {
+
+namespace about_text {
+constexpr const char* caption = "About Zarvelin";
+constexpr const char* title = "ZARVELIN";
+constexpr const char* credit_1 = "Zarvelin version 1.0";
+constexpr const char* credit_2 = "by the Zarvelin project";
+constexpr const char* credits_note =
+    "Written by the Zarvelin project team. The computer opponent plays every roll exactly.";
+constexpr const char* rules_intro =
+    "For complete information on how to play this game, please check out the web page:";
+// Where the rules page is installed, relative to the program's install prefix.
+constexpr const char* rules_page = "share/doc/zarvelin/rules.html";
+}  // namespace about_text
+
+constexpr int about_ok = 1;
+
+bool about_dialog_proc(dialog& d, std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam);
+
+}  // namespace shell

@@ -1,0 +1,42 @@
+// The few things a dialog procedure asks of its dialog, named after the Windows
+// calls they stand for, so the same rules run behind a Win32 dialog, an FLTK
+// dialog and a test fake.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/canvas.h"
+#include "platform/window.h"
+
+namespace shell {
+
+class dialog {
+public:
+    virtual ~dialog() = default;
+    // CheckDlgButton / IsDlgButtonChecked.
+    virtual void check(int id, bool checked) = 0;
+    virtual bool is_checked(int id) = 0;
+    // SetDlgItemText / GetDlgItemText; text returns the whole text, callers cut it.
+    virtual void set_text(int id, std::string_view text) = 0;
+    virtual std::string text(int id) = 0;
+    // EnableWindow(GetDlgItem(id)).
+    virtual void enable(int id, bool enabled) = 0;
+    // EndDialog: the modal loop ends once the procedure has returned.
+    virtual void end(int result) = 0;
+    // GetWindowRect of the dialog (screen pixels, outer frame) and MoveWindow
+    // to a new top-left corner keeping the size.
+    virtual platform::rect outer_rect() = 0;
+    virtual void move(int left, int top) = 0;
+    // SetFocus(GetWindow(dialog, GW_CHILD)).
+    virtual void focus_first_control() = 0;
+    // MessageBox owned by the dialog.
+    virtual platform::answer message_box(std::string_view text, std::string_view caption, platform::buttons b,
+                                         platform::icon i) = 0;
+};
+
+// Moves the dialog to the middle of the screen (shell::screen_width/height),
+// as both dialogs do when they open.
+void centre_on_screen(dialog& d);
+
+}  // namespace shell
