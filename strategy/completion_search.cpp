@@ -1,0 +1,284 @@
+#include "strategy/completion_search.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "strategy/dice_multiset.h"
+
+float* completion_search::pwca_ = nullptr;
+int completion_search::search_count_ = 0;
+
+namespace {
+
+constexpr float one_in_1296f = 0.000771604944f;
+constexpr double one_in_1296 = 0.0007716049382716049;
+constexpr int column_sets = 1 << 11;
+
+int column_bit(int column) { return 1 << (column - 2); }
+
+// Three-marker positions move the same in every context: their lists are kept for the run.
+std::vector<move_lists>& three_marker_lists() {
+    static std::vector<move_lists> lists(column_sets);
+    return lists;
+}
+
+struct opening_value {
+    int a, p, b, q;
+    float odds;
+};
+
+// The odds of every position the first move of a turn can reach, with nothing claimed and no progress.
+constexpr opening_value opening_values[] = {
+    {0, 0, 0, 0, 0.308905f},   {2, 2, 0, 0, 0.554426f},   {3, 2, 0, 0, 0.294099f},   {4, 2, 0, 0, 0.321716f},
+    {5, 2, 0, 0, 0.279411f},   {6, 2, 0, 0, 0.334719f},   {7, 2, 0, 0, 0.321663f},   {8, 2, 0, 0, 0.334719f},
+    {9, 2, 0, 0, 0.279411f},   {10, 2, 0, 0, 0.321716f},  {11, 2, 0, 0, 0.294099f},  {12, 2, 0, 0, 0.554426f},
+    {3, 1, 2, 1, 0.170858f},   {4, 1, 2, 1, 0.226162f},   {4, 1, 3, 1, 0.124081f},   {5, 1, 2, 1, 0.234376f},
+    {5, 1, 3, 1, 0.12183f},    {5, 1, 4, 1, 0.163207f},   {6, 1, 2, 1, 0.330502f},   {6, 1, 3, 1, 0.201092f},
+    {6, 1, 4, 1, 0.302694f},   {6, 1, 5, 1, 0.23876f},    {7, 1, 2, 1, 0.346886f},   {7, 1, 3, 1, 0.253651f},
+    {7, 1, 4, 1, 0.286267f},   {7, 1, 5, 1, 0.289461f},   {7, 1, 6, 1, 0.328262f},   {8, 1, 2, 1, 0.355864f},
+    {8, 1, 3, 1, 0.255848f},   {8, 1, 4, 1, 0.31798f},    {8, 1, 5, 1, 0.296422f},   {8, 1, 6, 1, 0.346244f},
+    {8, 1, 7, 1, 0.328262f},   {9, 1, 2, 1, 0.256048f},   {9, 1, 3, 1, 0.184508f},   {9, 1, 4, 1, 0.251088f},
+    {9, 1, 5, 1, 0.188625f},   {9, 1, 6, 1, 0.296422f},   {9, 1, 7, 1, 0.289461f},   {9, 1, 8, 1, 0.23876f},
+    {10, 1, 2, 1, 0.255162f},  {10, 1, 3, 1, 0.188323f},  {10, 1, 4, 1, 0.277516f},  {10, 1, 5, 1, 0.251088f},
+    {10, 1, 6, 1, 0.31798f},   {10, 1, 7, 1, 0.286267f},  {10, 1, 8, 1, 0.302694f},  {10, 1, 9, 1, 0.163207f},
+    {11, 1, 2, 1, 0.195203f},  {11, 1, 3, 1, 0.125907f},  {11, 1, 4, 1, 0.188323f},  {11, 1, 5, 1, 0.184508f},
+    {11, 1, 6, 1, 0.255849f},  {11, 1, 7, 1, 0.253652f},  {11, 1, 8, 1, 0.201092f},  {11, 1, 9, 1, 0.121829f},
+    {11, 1, 10, 1, 0.124081f}, {12, 1, 2, 1, 0.251178f},  {12, 1, 3, 1, 0.195203f},  {12, 1, 4, 1, 0.255162f},
+    {12, 1, 5, 1, 0.256048f},  {12, 1, 6, 1, 0.355864f},  {12, 1, 7, 1, 0.346886f},  {12, 1, 8, 1, 0.330502f},
+    {12, 1, 9, 1, 0.234376f},  {12, 1, 10, 1, 0.226162f}, {12, 1, 11, 1, 0.170858f},
+};
+
+// The markers highest column first, free slots last.
+marker_array sorted(marker_array m) {
+    const auto higher = [](const snapshot_marker& x, const snapshot_marker& y) {
+        return x.column > y.column;
+    };
+    if (higher(m[1], m[0])) std::swap(m[0], m[1]);
+    if (higher(m[2], m[1])) std::swap(m[1], m[2]);
+    if (higher(m[1], m[0])) std::swap(m[0], m[1]);
+    return m;
+}
+
+int used_slots(const marker_array& m) {
+    int n = 0;
+    while (n < 3 && m[n].column != 0) ++n;
+    return n;
+}
+
+int column_set(const marker_array& m) {
+    int set = 0;
+    for (int i = 0; i < used_slots(m); ++i) set |= column_bit(m[i].column);
+    return set;
+}
+
+}  // namespace
+
+int completion_search::marker_code(int column, int position) {
+    return column <= 7 ? 16 * (column - 2) + position : 16 * (column - 8) + (15 - position);
+}
+
+completion_search::completion_search(const game_snapshot& s)
+    : two_marker_table(182 * 182), context_lists(column_sets) {
+    if (search_count_++ == 0) {
+        pwca_ = new float[pwca_cells];
+        build_pwca(*this, s);
+    } else {
+        reset_tables(s);
+    }
+}
+
+completion_search::~completion_search() {
+    if (--search_count_ == 0) {
+        delete[] pwca_;
+        pwca_ = nullptr;
+        three_marker_lists().assign(column_sets, move_lists{});
+    }
+}
+
+void completion_search::build_pwca(completion_search& first, const game_snapshot& s) {
+    std::fill(pwca_, pwca_ + pwca_cells, no_position);
+    for (int A = 2; A <= 12; ++A) {
+        for (int a = 0; a <= height_of(A); ++a) {
+            for (int B = 2; B < A; ++B) {
+                for (int b = 0; b <= height_of(B); ++b) {
+                    for (int C = 2; C < B; ++C) {
+                        for (int c = 0; c <= height_of(C); ++c) {
+                            float& cell = first.cell_of({{{A, a}, {B, b}, {C, c}}});
+                            if (cell != no_position) {
+                                std::printf("Error in pwca %d %d %d %d %d %d \n", A, a, B, b, C, c);
+                                std::fputs("Hit Enter to continue:", stdout);
+                                std::fflush(stdout);
+                                char line[81];
+                                if (std::fgets(line, sizeof line, stdin) == nullptr) line[0] = 0;
+                            }
+                            const bool topped = a == height_of(A) || b == height_of(B) || c == height_of(C);
+                            cell = topped ? 1.0f : not_computed;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    first.reset_tables(s);
+}
+
+std::array<int, 11> completion_search::expected_context(const game_snapshot& s) const {
+    std::array<int, 11> context{};
+    if (s.seats == 0) return context;
+    for (int c = 2; c <= 12; ++c) context[c - 2] = s.is_column_claimed(c) ? height_of(c) : s.own_progress(c);
+    return context;
+}
+
+void completion_search::reset_tables(const game_snapshot& s, bool with_opening_values) {
+    for (int a = 0; a <= 12; ++a)
+        for (int p = 0; p <= 13; ++p)
+            for (int b = 0; b <= a; ++b)
+                for (int q = 0; q <= 13; ++q) {
+                    const bool topped = (a >= 2 && p == height_of(a)) || (b >= 2 && q == height_of(b));
+                    two_marker_table[std::size_t((14 * a + p) * 182 + 14 * b + q)] =
+                        topped ? 1.0f : not_computed;
+                }
+    context_ = expected_context(s);
+    for (int c = 2; c <= 12; ++c) own_progress[c] = context_[c - 2];
+    context_lists.assign(column_sets, move_lists{});
+    const bool all_zero = std::all_of(context_.begin(), context_.end(), [](int v) { return v == 0; });
+    if (all_zero && with_opening_values) write_opening_values();
+}
+
+void completion_search::write_opening_values() {
+    for (const auto& v : opening_values)
+        two_marker_table[std::size_t((14 * v.a + v.p) * 182 + 14 * v.b + v.q)] = v.odds;
+}
+
+void completion_search::refresh_context(const game_snapshot& s) {
+    // With all three markers out only the shared table is consulted, and it holds in every context.
+    if (s.markers[2].column != 0) return;
+    if (expected_context(s) != context_) reset_tables(s);
+}
+
+float& completion_search::cell_of(const marker_array& markers) {
+    const marker_array m = sorted(markers);
+    if (m[2].column == 0)
+        return two_marker_table[std::size_t((14 * m[0].column + m[0].position) * 182 + 14 * m[1].column +
+                                            m[1].position)];
+    return pwca_[9216 * marker_code(m[0].column, m[0].position) +
+                 96 * marker_code(m[1].column, m[1].position) + marker_code(m[2].column, m[2].position)];
+}
+
+float completion_search::completion_odds(const game_snapshot& s) {
+    float& cell = cell_of(s.markers);
+    if (cell == not_computed) cell = evaluate(s.markers);
+    return cell;
+}
+
+const move_lists& completion_search::lists_for(const marker_array& markers) {
+    const int set = column_set(markers);
+    const bool shared = markers[2].column != 0;
+    move_lists& lists = shared ? three_marker_lists()[std::size_t(set)] : context_lists[std::size_t(set)];
+    if (!lists.ready) {
+        // A stand-in position of the same marked columns, each marker one square up.
+        game_snapshot stand_in;
+        stand_in.seats = 1;
+        for (int c = 2; c <= 12; ++c) stand_in.progress[0][c] = shared ? 0 : own_progress[c];
+        for (int i = 0; i < used_slots(markers); ++i) {
+            const int c = markers[i].column;
+            stand_in.markers[i] = {c, stand_in.progress[0][c] + 1};
+        }
+        lists = list_moves_of(stand_in);
+    }
+    return lists;
+}
+
+// The position after a listed move, played as make_move would on these markers.
+float completion_search::value_after(const marker_array& markers, const choice& move) {
+    marker_array m = markers;
+    for (int step = 0; step < 2; ++step) {
+        const int column = int(step == 0 ? move.first : move.second);
+        if (column == 0) continue;
+        int slot = 0;
+        while (m[slot].column != column && m[slot].column != 0) ++slot;
+        const bool second_of_double = step == 1 && move.first == move.second;
+        if (m[slot].column != column) {
+            m[slot] = {column, own_progress[std::size_t(column)] + 1};
+        } else if (!second_of_double || markers[slot].position + 2 <= height_of(column)) {
+            ++m[slot].position;
+        }
+        // else: the second step of a double that would pass the top, listed as a single here
+    }
+    float& cell = cell_of(m);
+    if (cell == not_computed) cell = evaluate(m);
+    return cell;
+}
+
+// The odds of a position not yet in the table: each roll takes the move with
+// the best odds, summed in 32-bit floats exactly as the rolls come.
+float completion_search::evaluate(const marker_array& markers) {
+    const move_lists& lists = lists_for(markers);
+    std::array<float, 96> after;
+    for (std::size_t j = 0; j < lists.distinct.size(); ++j)
+        after[j] = value_after(markers, lists.distinct[j]);
+    float acc = 0.0f;
+    for (const roll_moves& roll : lists.rolls) {
+        float v = after[roll.moves[0]];
+        for (int i = 1; i < roll.count; ++i) v = std::max(v, after[roll.moves[std::size_t(i)]]);
+        acc = float(double(acc) + double(roll.weight) * double(v));
+    }
+    return acc * one_in_1296f;
+}
+
+int completion_search::pick(game_snapshot& q) {
+    if (q.choice_count == 1) return 0;
+    float best = -1.0f;
+    int k = 0;
+    for (int i = 0; i < q.choice_count; ++i) {
+        q.make_move(i);
+        const float v = completion_odds(q);
+        q.unmake_move(i);
+        if (v > best) {
+            best = v;
+            k = i;
+        }
+    }
+    return k;
+}
+
+double completion_search::guided_gain(const game_snapshot& s) {
+    game_snapshot q = s;
+    double total = 0.0;
+    for (const auto& roll : all_rolls()) {
+        q.list_choices(roll.dice);
+        if (q.choice_count == 0) continue;
+        const int k = pick(q);
+        q.make_move(k);
+        total += double(roll.weight) * turn_progress(q);
+        q.unmake_move(k);
+    }
+    return total * one_in_1296 - turn_progress(s);
+}
+
+void completion_search::reopen_topped(game_snapshot& s) {
+    for (auto& m : s.markers) {
+        if (m.column == 0) break;
+        if (m.position == height_of(m.column)) {
+            m.position = 1;
+            s.progress[s.current_player][m.column] = 0;
+        }
+    }
+}
+
+int completion_search::best_choice(const game_snapshot& s) {
+    game_snapshot q = s;
+    reopen_topped(q);
+    refresh_context(q);
+    return pick(q);
+}
+
+float completion_search::odds(const game_snapshot& s) {
+    refresh_context(s);
+    return completion_odds(s);
+}
+
+double completion_search::guided(const game_snapshot& s) {
+    refresh_context(s);
+    return guided_gain(s);
+}

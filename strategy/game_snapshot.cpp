@@ -1,0 +1,127 @@
+#include "strategy/game_snapshot.h"
+
+#include "players/vl_game.h"
+#include "strategy/dice_multiset.h"
+
+namespace {
+constexpr double one_in_1296 = 0.0007716049382716049;
+}
+
+game_snapshot game_snapshot::take() {
+    vl_game& view = *vl_game::instance();
+    game_snapshot s;
+    s.current_player = view.current_player();
+    for (int i = 0; i < 3; ++i) s.markers[i] = {view.marker_column(i), view.marker_position(i)};
+    s.seats = view.player_count();
+    for (int column = 2; column <= 12; ++column)
+        for (int seat = 0; seat < s.seats; ++seat) s.progress[seat][column] = view.progress(seat, column);
+    for (int i = 0; i < 4; ++i) {
+        const int die = view.die(i);
+        s.dice[i] = die < 1 || die > 6 ? 1 : die;  // before the first roll the view reports 0
+    }
+    if (s.seats >= 1) s.list_choices(s.dice);
+    return s;
+}
+
+bool game_snapshot::is_column_claimed(int column) const {
+    const int h = height_of(column);
+    for (int seat = 0; seat < seats; ++seat)
+        if (progress[seat][column] == h) return true;
+    for (const auto& m : markers) {
+        if (m.column == 0) break;
+        if (m.column == column && m.position == h) return true;
+    }
+    return false;
+}
+
+int game_snapshot::marker_slot(int column) const {
+    for (int i = 0; i < 3; ++i)
+        if (markers[i].column == column || markers[i].column == 0) return i;
+    return 3;
+}
+
+void game_snapshot::list_choices(const std::array<int, 4>& four_dice) {
+    static constexpr int pairs[6][2] = {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
+    dice = four_dice;
+    for (int column = 2; column <= 12; ++column) partner[column] = -1;
+    const int total = dice[0] + dice[1] + dice[2] + dice[3];
+    for (const auto& pair : pairs) {
+        const int s = dice[pair[0]] + dice[pair[1]];
+        if (partner[s] != -1 || is_column_claimed(s)) continue;
+        const int a = marker_slot(s);
+        if (a == 3) continue;
+        const int e = total - s;
+        if (e == s) {
+            const int p = markers[a].position > 0 ? markers[a].position : own_progress(s);
+            partner[s] = p + 2 > height_of(s) ? 0 : s;  // a double past the top is played as a single
+        } else if (is_column_claimed(e)) {
+            partner[s] = 0;
+        } else if (const int b = marker_slot(e); b == 3) {
+            partner[s] = 0;
+        } else if (a == 2 && b == 2) {
+            // Two new columns and one free marker: either, not both.
+            partner[s] = 0;
+            partner[e] = 0;
+        } else {
+            partner[s] = e;
+            partner[e] = s;
+        }
+    }
+    choice_count = 0;
+    for (int column = 2; column <= 12; ++column) {
+        if (partner[column] == 0)
+            choices[choice_count++] = {std::uint32_t(column), 0};
+        else if (partner[column] >= column)
+            choices[choice_count++] = {std::uint32_t(column), std::uint32_t(partner[column])};
+    }
+}
+
+void game_snapshot::make_move(int index) {
+    const choice& c = choices[index];
+    for (const std::uint32_t column : {c.first, c.second}) {
+        if (column == 0) continue;
+        auto& m = markers[marker_slot(int(column))];
+        if (m.column == int(column)) {
+            ++m.position;
+        } else {
+            m.column = int(column);
+            m.position = own_progress(int(column)) + 1;
+        }
+    }
+}
+
+void game_snapshot::unmake_move(int index) {
+    const choice& c = choices[index];
+    for (const std::uint32_t column : {c.second, c.first}) {
+        if (column == 0) continue;
+        auto& m = markers[marker_slot(int(column))];
+        if (--m.position == own_progress(int(column))) m = {};
+    }
+}
+
+double turn_progress(const game_snapshot& s) {
+    double sum = 0.0;
+    for (const auto& m : s.markers) {
+        if (m.column == 0) break;
+        sum += double(m.position - s.own_progress(m.column)) / double(height_of(m.column));
+    }
+    return sum;
+}
+
+double greedy_gain(const game_snapshot& s) {
+    game_snapshot q = s;
+    double total = 0.0;
+    for (const auto& roll : all_rolls()) {
+        q.list_choices(roll.dice);
+        if (q.choice_count == 0) continue;
+        double best = 0.0;
+        for (int i = 0; i < q.choice_count; ++i) {
+            q.make_move(i);
+            const double t = turn_progress(q);
+            if (best < t) best = t;
+            q.unmake_move(i);
+        }
+        total += double(roll.weight) * best;
+    }
+    return total * one_in_1296 - turn_progress(s);
+}

@@ -1,0 +1,40 @@
+// The strategy's own plain copy of the game, taken afresh for every question,
+// with its statement of the move rules and the one-roll measures.
+#pragma once
+
+#include <array>
+
+#include "engine/choice.h"
+
+struct snapshot_marker {
+    int column = 0;  // 0: the slot is free
+    int position = 0;
+};
+
+struct game_snapshot {
+    int current_player = 0;
+    std::array<int, 4> dice{};
+    int progress[5][13] = {};
+    std::array<snapshot_marker, 3> markers{};
+    std::array<int, 13> partner{};
+    std::array<choice, 6> choices{};
+    int choice_count = 0;
+    // Seats registered when the snapshot was taken; rows below it are filled.
+    int seats = 0;
+
+    // Reads the game through the view.
+    static game_snapshot take();
+
+    void list_choices(const std::array<int, 4>& four_dice);
+    bool is_column_claimed(int column) const;
+    int marker_slot(int column) const;
+    void make_move(int index);
+    void unmake_move(int index);
+    int own_progress(int column) const { return progress[current_player][column]; }
+};
+
+// The fixed column heights of the board, the same as the view's table.
+constexpr int height_of(int column) { return 13 - 2 * (column > 7 ? column - 7 : 7 - column); }
+
+double turn_progress(const game_snapshot& s);
+double greedy_gain(const game_snapshot& s);
