@@ -1,0 +1,193 @@
+#include "main_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Pixmap.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include "dialog_templates.h"
+#include "engine/game_engine.h"
+#include "fltk_canvas.h"
+#include "fltk_dialog.h"
+#include "message_box.h"
+#include "shell/about_dialog.h"
+#include "shell/main_window_proc.h"
+#include "shell/setup_dialog.h"
+#include "shell/window_messages.h"
+#include "zarvelin_16.xpm"
+#include "zarvelin_32.xpm"
+
+namespace fltk_backend {
+
+namespace {
+
+constexpr platform::colour background = platform::rgb(100, 0, 100);
+
+shell::proc_result send(game_engine& engine, std::uint32_t message, std::uintptr_t wparam,
+                        std::intptr_t lparam = 0) {
+    return shell::main_window_proc(engine, message, wparam, lparam);
+}
+
+// The character a key event types, as WM_CHAR would carry it; 0 for none.
+unsigned typed_character() {
+    if (Fl::event_state() & (FL_ALT | FL_CTRL | FL_META)) return 0;
+    const int key = Fl::event_key();
+    if (key == FL_Enter || key == FL_KP_Enter) return '\r';
+    if (Fl::event_length() != 1) return 0;
+    return static_cast<unsigned char>(Fl::event_text()[0]);
+}
+
+}  // namespace
+
+// The drawing area: paint requests, typed characters and mouse buttons.
+class board_area final : public Fl_Widget {
+public:
+    board_area(game_engine& engine, int x, int y)
+        : Fl_Widget(x, y, main_window::client_width, main_window::client_height), engine_(engine) {}
+
+    void draw() override {
+        // The class brush erases the background; then the paint route. A quick
+        // computer's steps that the repaint makes due run from the message loop.
+        fl_color(platform::red(background), platform::green(background), platform::blue(background));
+        fl_rectf(x(), y(), w(), h());
+        send(engine_, msg::wm_paint, 0);
+    }
+
+    int handle(int event) override {
+        switch (event) {
+            case FL_FOCUS:
+            case FL_UNFOCUS:
+                return 1;
+            case FL_PUSH: {
+                const int button = Fl::event_button();
+                if (button != FL_LEFT_MOUSE && button != FL_RIGHT_MOUSE) return 0;
+                take_focus();
+                const auto message = button == FL_LEFT_MOUSE ? msg::wm_lbuttondown : msg::wm_rbuttondown;
+                send(engine_, message, 0, msg::make_point_lparam(Fl::event_x() - x(), Fl::event_y() - y()));
+                return 1;
+            }
+            case FL_KEYBOARD: {
+                const unsigned ch = typed_character();
+                if (ch == 0) return 0;
+                // Unrouted keys go on to the menus' shortcuts, as default processing would.
+                return send(engine_, msg::wm_char, ch).default_processing ? 0 : 1;
+            }
+            default:
+                return Fl_Widget::handle(event);
+        }
+    }
+
+private:
+    game_engine& engine_;
+};
+
+main_window::main_window(game_engine& engine) : engine_(engine) {
+    const int width = client_width, height = menu_height + client_height;
+    window_ = std::make_unique<Fl_Window>(width, height, "Zarvelin");
+    window_->xclass("zarvelin");
+    window_->color(fl_rgb_color(100, 0, 100));
+    window_->callback(on_close, this);
+
+    // "&Help" stands at the right end of the menu bar: a second bar there.
+    constexpr int help_width = 56;
+    file_menu_ = new Fl_Menu_Bar(0, 0, width - help_width, menu_height);
+    file_menu_->add("&File/&New Game", FL_F + 2, on_menu, reinterpret_cast<void*>(msg::cmd_new_game));
+    file_menu_->add("&File/E&xit", FL_ALT + FL_F + 4, on_menu, reinterpret_cast<void*>(msg::cmd_exit));
+    help_menu_ = new Fl_Menu_Bar(width - help_width, 0, help_width, menu_height);
+    help_menu_->add("&Help/&About Zarvelin...", FL_F + 1, on_menu, reinterpret_cast<void*>(msg::cmd_about));
+    for (Fl_Menu_Bar* bar : {file_menu_, help_menu_}) {
+        bar->user_data(this);  // an item's callback gets the bar, whose user data is the window
+        bar->box(FL_FLAT_BOX);
+        bar->visible_focus(0);
+    }
+    board_ = new board_area(engine, 0, menu_height);
+    window_->end();
+    window_->size_range(width, height, width, height);  // not resizable, so no maximise box
+
+    static Fl_Pixmap big(zarvelin_32_xpm), small(zarvelin_16_xpm);
+    static Fl_RGB_Image big_rgb(&big), small_rgb(&small);
+    const Fl_RGB_Image* icons[] = {&big_rgb, &small_rgb};
+    window_->icons(icons, 2);
+}
+
+main_window::~main_window() = default;
+
+void main_window::on_menu(Fl_Widget* bar, void* command) {
+    auto* self = static_cast<main_window*>(bar->user_data());
+    send(self->engine_, msg::wm_command, reinterpret_cast<std::uintptr_t>(command));
+}
+
+void main_window::on_close(Fl_Widget*, void* data) {
+    // FLTK closes a window on Esc too; only the close box and Alt+F4 are the close command.
+    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+    auto* self = static_cast<main_window*>(data);
+    send(self->engine_, msg::wm_syscommand, msg::sc_close);
+}
+
+std::unique_ptr<platform::canvas> main_window::get_canvas() {
+    if (!window_->shown()) return std::make_unique<null_canvas>();
+    return std::make_unique<fltk_canvas>(*window_, board_->x(), board_->y(), board_->w(), board_->h());
+}
+
+void main_window::invalidate_and_update() {
+    board_->redraw();
+    Fl::flush();
+}
+
+platform::answer main_window::message_box(std::string_view text, std::string_view caption,
+                                          platform::buttons b, platform::icon i) {
+    return fltk_backend::message_box(window_.get(), text, caption, b, i);
+}
+
+void main_window::run_dialog(platform::dialog_template which) {
+    if (which == platform::dialog_template::setup) {
+        run_template_dialog(setup_template(), shell::setup_dialog_proc);
+    } else {
+        run_template_dialog(about_template(), shell::about_dialog_proc);
+    }
+    board_->take_focus();
+}
+
+void main_window::post_quit(int exit_code) {
+    quit_posted_ = true;
+    exit_code_ = exit_code;
+}
+
+void main_window::show_centred(int screen_width, int screen_height) {
+    window_->position((screen_width - window_->w()) / 2, (screen_height - window_->h()) / 2);
+    window_->show();
+    board_->take_focus();
+    Fl::flush();
+}
+
+void main_window::raise() {
+    window_->show();  // maps and raises a shown window, restores an iconified one
+    Window xid = fl_xid(window_.get());
+    // A window manager may need to be asked to give the window the focus.
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = xid;
+    event.xclient.message_type = XInternAtom(fl_display, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2;  // a pager's request: honoured without a user timestamp
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(fl_display, RootWindow(fl_display, fl_screen), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XRaiseWindow(fl_display, xid);
+    // A dialog or box open over the window stays in front of it.
+    if (Fl_Window* modal = Fl::modal()) modal->show();
+    Fl::flush();
+}
+
+int main_window::run_message_loop() {
+    while (!quit_posted_ && window_->shown()) {
+        Fl::wait();
+        // Outside draw(): the steps a repaint of the status panel has made due.
+        if (!quit_posted_) engine_.run_computer_steps();
+    }
+    window_->hide();
+    return exit_code_;
+}
+
+}  // namespace fltk_backend

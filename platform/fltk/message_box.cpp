@@ -1,0 +1,152 @@
+#include "message_box.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fltk_backend {
+
+namespace {
+
+struct box_state {
+    platform::answer result = platform::answer::ok;
+    bool done = false;
+    // The answer of Esc and the close box; none for Yes/No, which must be answered.
+    bool can_dismiss = true;
+    platform::answer dismiss = platform::answer::ok;
+};
+
+struct button_data {
+    box_state* state;
+    platform::answer answer;
+};
+
+void on_button(Fl_Widget*, void* data) {
+    auto* b = static_cast<button_data*>(data);
+    b->state->result = b->answer;
+    b->state->done = true;
+}
+
+void on_close(Fl_Widget*, void* data) {
+    auto* s = static_cast<box_state*>(data);
+    if (!s->can_dismiss) return;
+    s->result = s->dismiss;
+    s->done = true;
+}
+
+// The warning triangle and the question balloon, drawn rather than loaded.
+class icon_box final : public Fl_Box {
+public:
+    icon_box(int x, int y, platform::icon which) : Fl_Box(x, y, 32, 32), which_(which) {}
+    void draw() override {
+        if (which_ == platform::icon::warning) {
+            fl_color(fl_rgb_color(255, 210, 0));
+            fl_polygon(x() + 16, y() + 1, x() + 31, y() + 30, x() + 1, y() + 30);
+            fl_color(FL_BLACK);
+            fl_loop(x() + 16, y() + 1, x() + 31, y() + 30, x() + 1, y() + 30);
+            fl_font(FL_HELVETICA_BOLD, 20);
+            fl_draw("!", x(), y() + 8, 32, 22, FL_ALIGN_CENTER);
+        } else {
+            fl_color(fl_rgb_color(40, 90, 220));
+            fl_pie(x(), y(), 32, 32, 0, 360);
+            fl_color(FL_WHITE);
+            fl_font(FL_HELVETICA_BOLD, 22);
+            fl_draw("?", x(), y(), 32, 32, FL_ALIGN_CENTER);
+        }
+    }
+
+private:
+    platform::icon which_;
+};
+
+struct button_spec {
+    const char* label;
+    platform::answer answer;
+};
+
+std::vector<button_spec> buttons_for(platform::buttons b) {
+    switch (b) {
+        case platform::buttons::ok_cancel:
+            return {{"OK", platform::answer::ok}, {"Cancel", platform::answer::cancel}};
+        case platform::buttons::yes_no:
+            return {{"&Yes", platform::answer::yes}, {"&No", platform::answer::no}};
+        case platform::buttons::ok:
+            break;
+    }
+    return {{"OK", platform::answer::ok}};
+}
+
+}  // namespace
+
+void run_modal(Fl_Window& window, const bool& done) {
+    window.set_modal();
+    window.show();
+    while (!done && window.shown()) Fl::wait();
+    window.hide();
+    Fl::flush();
+}
+
+platform::answer message_box(Fl_Window* owner, std::string_view text, std::string_view caption,
+                             platform::buttons buttons, platform::icon icon) {
+    const std::string message(text);
+    const bool has_icon = icon != platform::icon::none;
+    fl_font(FL_HELVETICA, 14);
+    int text_w = 0, text_h = 0;
+    fl_measure(message.c_str(), text_w, text_h, 0);
+    const int margin = 16, button_w = 84, button_h = 26;
+    const std::vector<button_spec> specs = buttons_for(buttons);
+    const int icon_w = has_icon ? 48 : 0;
+    const int buttons_w = int(specs.size()) * button_w + (int(specs.size()) - 1) * 8;
+    const int width = std::max(icon_w + text_w, buttons_w) + 2 * margin;
+    const int body_h = std::max(text_h, has_icon ? 32 : 0);
+    const int height = margin + body_h + margin + button_h + margin;
+
+    box_state state;
+    state.can_dismiss = buttons != platform::buttons::yes_no;
+    state.dismiss = buttons == platform::buttons::ok_cancel ? platform::answer::cancel : platform::answer::ok;
+
+    Fl_Window window(width, height);
+    window.copy_label(std::string(caption).c_str());
+    window.callback(on_close, &state);
+    std::unique_ptr<icon_box> picture;
+    if (has_icon) picture = std::make_unique<icon_box>(margin, margin, icon);
+    Fl_Box body(margin + icon_w, margin, text_w, body_h);
+    body.copy_label(message.c_str());
+    body.labelfont(FL_HELVETICA);
+    body.labelsize(14);
+    body.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+
+    std::vector<std::unique_ptr<Fl_Button>> controls;
+    std::vector<button_data> data(specs.size());
+    int x = (width - buttons_w) / 2;
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        const int y = height - margin - button_h;
+        if (i == 0) {
+            controls.push_back(std::make_unique<Fl_Return_Button>(x, y, button_w, button_h, specs[i].label));
+        } else {
+            controls.push_back(std::make_unique<Fl_Button>(x, y, button_w, button_h, specs[i].label));
+        }
+        data[i] = {&state, specs[i].answer};
+        controls.back()->callback(on_button, &data[i]);
+        x += button_w + 8;
+    }
+    window.end();
+
+    if (owner && owner->shown()) {
+        window.position(owner->x() + (owner->w() - width) / 2, owner->y() + (owner->h() - height) / 2);
+    } else {
+        window.position((Fl::w() - width) / 2, (Fl::h() - height) / 2);
+    }
+    controls.front()->take_focus();
+    run_modal(window, state.done);
+    return state.result;
+}
+
+}  // namespace fltk_backend
