@@ -9,6 +9,7 @@
 struct snapshot_marker {
     int column = 0;  // 0: the slot is free
     int position = 0;
+    friend bool operator==(const snapshot_marker&, const snapshot_marker&) = default;
 };
 
 struct game_snapshot {

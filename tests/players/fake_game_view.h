@@ -28,6 +28,8 @@ public:
 
     // Registers `n` players, interactive or not, as the seats.
     void register_players(int n, bool interactive = false) {
+        owned.clear();
+        pointers.clear();
         for (int i = 0; i < n; ++i) owned.push_back(std::make_unique<scripted_player>(interactive));
         for (auto& p : owned) pointers.push_back(p.get());
         seats = n;

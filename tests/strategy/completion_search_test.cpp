@@ -258,3 +258,19 @@ TEST(completion_search, agrees_bit_for_bit_with_the_plain_search) {
         }
     }
 }
+
+TEST(completion_search, best_choice_evaluates_no_single_move_and_breaks_ties_early) {
+    game_snapshot s = fresh_game();
+    s.progress[0][5] = 1;  // nothing listed in advance for this situation
+    completion_search search(s);
+    s.list_choices({1, 1, 1, 1});
+    ASSERT_EQ(s.choice_count, 1);
+    EXPECT_EQ(search.best_choice(s), 0);
+    EXPECT_EQ(search.two_marker_cell(2, 2, 0, 0), completion_search::not_computed);
+
+    // Both moves top a column: odds 1 each, the first listed wins.
+    s = with_markers(fresh_game(), {{3, 4}, {4, 6}, {12, 1}});
+    s.list_choices({1, 2, 3, 6});
+    ASSERT_EQ(s.choice_count, 2);
+    EXPECT_EQ(search.best_choice(s), 0);
+}
