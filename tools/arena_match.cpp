@@ -1,0 +1,119 @@
+#include "tools/arena_match.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/game_engine.h"
+#include "engine/game_observer.h"
+#include "engine/game_settings.h"
+#include "platform/headless/headless_platform.h"
+#include "players/engine_game_view.h"
+#include "players/text_ui.h"
+#include "strategy/s5_player.h"
+
+namespace {
+
+// Counts turns and winners, and raises the trace's events in the engine's order.
+class match_observer final : public game_observer {
+public:
+    match_observer(const game_engine& engine, text_ui* trace, std::FILE* out, arena_result& result)
+        : engine(engine), trace(trace), out(out), result(result) {}
+
+    void turn_started() override {
+        ++turns;
+        if (!trace) return;
+        trace->turn_started();
+        trace->show_board();
+    }
+    void dice_rolled() override {
+        if (trace) trace->dice_rolled();
+    }
+    void busted() override {
+        if (trace) trace->busted();
+    }
+    void chose(const choice& taken) override {
+        if (trace) trace->chose(taken);
+    }
+    void stopped() override {
+        if (trace) trace->stopped();
+    }
+    void player_won() override {
+        if (trace) trace->player_won();
+        ++result.games;
+        std::fprintf(out, "game %d: winner %c turns %d\n", result.games, char('A' + engine.current_player),
+                     turns);
+        turns = 0;
+    }
+
+private:
+    const game_engine& engine;
+    text_ui* trace;
+    std::FILE* out;
+    arena_result& result;
+    int turns = 0;
+};
+
+void set_up_quick_computers(const arena_options& options) {
+    game_settings& s = settings();
+    s = game_settings{};
+    s.setup_player_count = options.seats;
+    s.setup_columns_to_win = std::int32_t(options.columns_to_win);
+    s.computer_pace = 1;
+    for (std::size_t seat = 0; seat < 4; ++seat) {
+        s.seat_is_human[seat] = false;
+        s.player_names[seat] = "Player " + std::to_string(seat + 1);
+    }
+}
+
+}  // namespace
+
+arena_result run_match(const arena_options& options, std::FILE* out) {
+    arena_result result;
+    set_up_quick_computers(options);
+
+    headless::headless_window window(false);
+    headless::headless_graphics graphics;
+    headless::headless_sound sound(false);
+    headless::virtual_clock clock(false);
+    std::vector<std::unique_ptr<game_player>> players;
+    std::vector<game_player*> seats;
+    game_engine engine;
+    engine.set_devices({&graphics, &sound, &clock});
+    engine.create_drawing_objects();
+    engine.set_window(&window);
+    window.on_paint = [&engine] {
+        engine.paint_all();
+        engine.run_computer_steps();
+    };
+    window.answerer = [&result, &options](const headless::message_box_call&) {
+        return std::uint32_t(result.games) < options.games ? platform::answer::yes : platform::answer::no;
+    };
+
+    std::optional<text_ui> trace;
+    if (options.trace) {
+        trace.emplace(false, true, false);  // empties vl_out.txt
+        engine.view->set_ui(&*trace);       // the strategy's lists of choices go to the trace too
+    }
+
+    // The seats' strategy players, made as the view makes them at the first
+    // game, each timed; the view then keeps them for every game.
+    engine.columns_to_win = options.columns_to_win;
+    for (std::uint32_t seat = 0; seat < options.seats; ++seat) {
+        players.push_back(std::make_unique<timed_player>(std::make_unique<s5_player>(), result.timing));
+        seats.push_back(players.back().get());
+    }
+    engine.view->set_players(seats.data(), int(seats.size()));
+
+    match_observer observer(engine, trace ? &*trace : nullptr, out, result);
+    engine.observer = &observer;
+    engine.seed_dice(options.seed);
+    engine.new_game(options.seats, options.columns_to_win);  // runs the whole match
+    result.finished = window.quit_posted;
+
+    engine.observer = nullptr;
+    engine.delete_drawing_objects();
+    std::fflush(out);
+    return result;
+}

@@ -1,0 +1,18 @@
+// One run of the match runner: the real engine on the headless platform,
+// every seat a quick computer, games until the last victory question.
+#pragma once
+
+#include <cstdio>
+
+#include "tools/arena_options.h"
+#include "tools/timed_player.h"
+
+struct arena_result {
+    int games = 0;
+    bool finished = false;  // the engine posted its quit
+    decision_timing timing;
+};
+
+// Writes "game <g>: winner <L> turns <T>" to `out` for every game, and with
+// tracing the events to vl_out.txt in the current directory.
+arena_result run_match(const arena_options& options, std::FILE* out);

@@ -1,0 +1,76 @@
+#include "tools/arena_options.h"
+
+#include <charconv>
+#include <cstring>
+#include <limits>
+
+const char* const arena_usage =
+    "usage: zarvelin-arena [--seats N] [--columns-to-win K] [--games G] [--seed S] [--trace]";
+
+namespace {
+
+// Plain decimal digits only: no sign, no blanks, no suffix.
+std::optional<std::uint64_t> decimal(const char* text) {
+    const char* end = text + std::strlen(text);
+    std::uint64_t value = 0;
+    const auto [stop, fault] = std::from_chars(text, end, value);
+    if (text == end || *text == '+' || *text == '-' || fault != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<arena_options> parse_arena_options(int argc, const char* const* argv,
+                                                 std::uint32_t default_seed, std::string& error) {
+    arena_options options;
+    options.seed = default_seed;
+    struct numeric {
+        const char* name;
+        std::uint32_t* value;
+        std::uint64_t low, high;
+    };
+    const numeric numerics[] = {
+        {"--seats", &options.seats, 2, 4},
+        {"--columns-to-win", &options.columns_to_win, 1, std::numeric_limits<std::uint32_t>::max()},
+        {"--games", &options.games, 1, std::numeric_limits<std::int32_t>::max()},
+        {"--seed", &options.seed, 0, std::numeric_limits<std::uint32_t>::max()},
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--trace") {
+            options.trace = true;
+            continue;
+        }
+        const numeric* match = nullptr;
+        for (const auto& n : numerics)
+            if (option == n.name) match = &n;
+        if (match == nullptr) {
+            error = "unknown option '" + option + "'";
+            return std::nullopt;
+        }
+        if (i + 1 == argc) {
+            error = option + " needs a value";
+            return std::nullopt;
+        }
+        const char* text = argv[++i];
+        const auto value = decimal(text);
+        if (!value) {
+            error = option + ": '" + text + "' is not a whole number";
+            return std::nullopt;
+        }
+        if (*value < match->low || *value > match->high) {
+            error = option + ": " + text + " is out of range (" + std::to_string(match->low) + " to " +
+                    std::to_string(match->high) + ")";
+            return std::nullopt;
+        }
+        *match->value = std::uint32_t(*value);
+    }
+    // The set-up dialog's rule: the seats together must not need more than the eleven columns.
+    if (std::uint64_t(options.columns_to_win - 1) * options.seats > 10) {
+        error = "--columns-to-win: " + std::to_string(options.columns_to_win) + " is too many for " +
+                std::to_string(options.seats) + " seats ((K-1)*N must be at most 10)";
+        return std::nullopt;
+    }
+    return options;
+}

@@ -1,0 +1,30 @@
+// zarvelin-arena: plays whole games between computer seats on the real engine,
+// headless, and prints one line per game.
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "tools/arena_match.h"
+#include "tools/arena_options.h"
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = parse_arena_options(argc, argv, std::uint32_t(std::time(nullptr)), error);
+    if (!options) {
+        std::fprintf(stderr, "zarvelin-arena: %s\n%s\n", error.c_str(), arena_usage);
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const arena_result result = run_match(*options, stdout);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!result.finished) {
+        std::fprintf(stderr, "zarvelin-arena: the match stopped before its last game ended\n");
+        return 1;
+    }
+    // Timings vary from run to run: they stay off standard output, which is the run's signature.
+    std::fprintf(stderr, "%d games in %.3f s (%.1f games/s), %ld decisions, slowest %.3f ms\n", result.games,
+                 seconds, result.games / seconds, result.timing.decisions,
+                 double(result.timing.slowest.count()) / 1e6);
+    return 0;
+}
