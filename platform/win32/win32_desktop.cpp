@@ -1,0 +1,104 @@
+#include "platform/win32/win32_desktop.h"
+
+#include <cstdio>
+#include <string>
+
+#include "platform/win32/main_window_proc.h"
+#include "resources/zarvelin_rc.h"
+#include "shell/shell_values.h"
+
+namespace win32 {
+
+namespace {
+
+constexpr const char* window_class_name = "ZarvelinWindowClass";
+constexpr int client_width = 528, client_height = 430;
+
+}  // namespace
+
+BOOL CALLBACK find_running_instance(HWND window, LPARAM found) {
+    if (GetWindowLongPtrA(window, GWLP_USERDATA) != instance_marker) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+bool win32_desktop::raise_running_copy() {
+    HWND running = nullptr;
+    EnumWindows(find_running_instance, reinterpret_cast<LPARAM>(&running));
+    if (!running) return false;
+    ShowWindow(running, SW_SHOWNORMAL);
+    SetForegroundWindow(running);
+    return true;
+}
+
+bool win32_desktop::read_screen_size(int& width, int& height) {
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
+    return width > 0 && height > 0;
+}
+
+std::string win32_desktop::load_quit_prompt() {
+    char text[2048] = "";
+    LoadStringA(instance_, IDS_QUIT_PROMPT, text, sizeof text);
+    return text;
+}
+
+bool win32_desktop::load_accelerators() {
+    accelerators_ = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    return accelerators_ != nullptr;
+}
+
+devices win32_desktop::engine_devices() { return {&graphics_, &sound_, &clock_}; }
+
+bool win32_desktop::register_window_class() {
+    WNDCLASSA wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_BYTEALIGNCLIENT;
+    wc.lpfnWndProc = main_window_proc;
+    wc.hInstance = instance_;
+    wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_ZARVELIN));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    // Erasing paints the board view's background colour.
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(engine_.drawing_objects().background.handle);
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    wc.lpszClassName = window_class_name;
+    return RegisterClassA(&wc) != 0;
+}
+
+platform::window* win32_desktop::create_main_window() {
+    const int width = client_width + 2 * GetSystemMetrics(SM_CXEDGE);
+    const int height = client_height + 2 * GetSystemMetrics(SM_CYEDGE) + GetSystemMetrics(SM_CYCAPTION) +
+                       GetSystemMetrics(SM_CYMENU);
+    const int left = (shell::screen_width - width) / 2;
+    const int top = (shell::screen_height - height) / 2;
+    HWND handle = CreateWindowExA(0, window_class_name, "Zarvelin", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                  left, top, width, height, nullptr, nullptr, instance_, nullptr);
+    if (!handle) return nullptr;
+    return &window_.emplace(instance_, handle);
+}
+
+void win32_desktop::mark_running_instance() {
+    SetWindowLongPtrA(window_->handle(), GWLP_USERDATA, instance_marker);
+}
+
+bool win32_desktop::has_menu() { return GetMenu(window_->handle()) != nullptr; }
+
+void win32_desktop::show_main_window() { ShowWindow(window_->handle(), SW_SHOWNORMAL); }
+
+int win32_desktop::run_message_loop(game_engine&) {
+    MSG message;
+    BOOL got;
+    // GetMessage gives -1 once the window is gone; that ends the run too.
+    while ((got = GetMessageA(&message, window_->handle(), 0, 0)) > 0) {
+        if (!TranslateAcceleratorA(window_->handle(), accelerators_, &message)) TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return got == 0 ? int(message.wParam) : 0;
+}
+
+void win32_desktop::show_error(std::string_view text) {
+    const std::string text_z(text);
+    std::fprintf(stderr, "zarvelin: %s\n", text_z.c_str());
+    MessageBoxA(nullptr, text_z.c_str(), "Error", MB_OK);
+}
+
+}  // namespace win32

@@ -1,0 +1,13 @@
+// The program's WAVE resources, played with PlaySoundA.
+#pragma once
+
+#include "platform/window.h"
+
+namespace win32 {
+
+class win32_sound final : public platform::sound {
+public:
+    void play(platform::sound_id which, bool wait) override;
+};
+
+}  // namespace win32
