@@ -26,6 +26,8 @@ int length_ms(const unsigned char* wav, unsigned long size) {
 sdl_sound::sdl_sound() {
     clips_[0].milliseconds = length_ms(click_wav, click_wav_size);
     clips_[1].milliseconds = length_ms(bust_wav, bust_wav_size);
+    // SDL would turn SIGINT and SIGTERM into events nobody reads; they must end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
 
     SDL_AudioSpec want{};

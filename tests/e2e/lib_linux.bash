@@ -1,0 +1,169 @@
+# Shared by the Linux end-to-end tests: a private X server, the program under
+# test, and waits on windows and pixels. Source it; then call e2e_start_x.
+set -u
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+BUILD_DIR=${1:?usage: bash script <build-dir>}
+ZARVELIN=$BUILD_DIR/platform/fltk/zarvelin
+TIMEOUT=${E2E_TIMEOUT:-20}
+WORK=$(mktemp -d)
+GAME_PID=
+XVFB_PID=
+
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -s $WORK/game.log ]] && sed 's/^/  program: /' "$WORK/game.log" >&2
+    [[ -n ${DISPLAY:-} ]] && import -window root "$WORK/failure.png" 2>/dev/null &&
+        cp "$WORK/failure.png" "${E2E_FAILURE_SHOT:-/tmp/zarvelin-e2e-failure.png}" &&
+        echo "screen saved to ${E2E_FAILURE_SHOT:-/tmp/zarvelin-e2e-failure.png}" >&2
+    exit 1
+}
+
+e2e_cleanup() {
+    if [[ -n $GAME_PID ]]; then
+        [[ -s $WORK/pid ]] && kill "$(cat "$WORK/pid")" 2>/dev/null
+        wait "$GAME_PID" 2>/dev/null
+    fi
+    if [[ -n $XVFB_PID ]]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    fi
+    rm -rf "$WORK"
+}
+trap e2e_cleanup EXIT
+
+# A fresh Xvfb on a display number it picks itself, and a private runtime
+# folder so the running-copy marker is this test's alone. No sound device.
+e2e_start_x() {
+    [[ -x $ZARVELIN ]] || { echo "SKIP: $ZARVELIN not built"; exit 0; }
+    for tool in Xvfb xdotool import; do
+        command -v $tool >/dev/null || fail "$tool is not installed"
+    done
+    exec 3>"$WORK/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    exec 3>&-
+    local n=0
+    until [[ -s $WORK/display ]]; do
+        ((n++ < TIMEOUT * 10)) || fail "Xvfb did not start"
+        sleep 0.1
+    done
+    export DISPLAY=:$(head -n1 "$WORK/display")
+    export XDG_RUNTIME_DIR=$WORK/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    export SDL_AUDIODRIVER=dummy
+}
+
+# Starts the program in the background; its exit status lands in $WORK/status.
+e2e_start_game() {
+    rm -f "$WORK/status"
+    (
+        "$ZARVELIN" >"$WORK/game.log" 2>&1 &
+        echo $! >"$WORK/pid"
+        wait $!
+        echo $? >"$WORK/status"
+    ) &
+    GAME_PID=$!
+}
+
+# The program's own process id.
+e2e_game_pid() {
+    local n=0
+    until [[ -s $WORK/pid ]]; do
+        ((n++ < TIMEOUT * 10)) || fail "the program did not start"
+        sleep 0.1
+    done
+    cat "$WORK/pid"
+}
+
+# Waits for the program to end; prints its exit status.
+e2e_wait_exit() {
+    local n=0
+    until [[ -s $WORK/status ]]; do
+        ((n++ < TIMEOUT * 10)) || fail "the program did not end"
+        sleep 0.1
+    done
+    GAME_PID=
+    cat "$WORK/status"
+}
+
+# Prints the id of the visible window with exactly this title, waiting for it.
+e2e_wait_window() {
+    local title=$1 n=0 id
+    while :; do
+        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
+        [[ -n $id ]] && { echo "$id"; return; }
+        ((n++ < TIMEOUT * 10)) || fail "no window \"$title\""
+        sleep 0.1
+    done
+}
+
+e2e_wait_no_window() {
+    local title=$1 n=0
+    while xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+        ((n++ < TIMEOUT * 10)) || fail "window \"$title\" is still open"
+        sleep 0.1
+    done
+}
+
+# The window's top-left corner in root coordinates: sets WIN_X and WIN_Y.
+e2e_window_origin() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    WIN_X=$X
+    WIN_Y=$Y
+}
+
+# The main window's board: client coordinates are offset by the menu bar.
+MENU_HEIGHT=25
+e2e_board_origin() {
+    e2e_window_origin "$(e2e_wait_window Zarvelin)"
+    BOARD_X=$WIN_X
+    BOARD_Y=$((WIN_Y + MENU_HEIGHT))
+}
+
+# The colour of one screen pixel as "r,g,b".
+e2e_pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'
+}
+
+# The colour of a board pixel, in the board's client coordinates.
+e2e_board_pixel() { e2e_pixel $((BOARD_X + $1)) $((BOARD_Y + $2)); }
+
+# Waits until a board pixel has the colour; a message says what was awaited.
+e2e_wait_board_pixel() {
+    local x=$1 y=$2 want=$3 what=$4 n=0 got
+    while :; do
+        got=$(e2e_board_pixel "$x" "$y")
+        [[ $got == "$want" ]] && return
+        ((n++ < TIMEOUT * 5)) || fail "$what: pixel ($x,$y) is $got, expected $want"
+        sleep 0.2
+    done
+}
+
+# A checksum of a board area, to see whether it has changed.
+e2e_board_area_sum() {
+    import -window root -crop "$3x$4+$((BOARD_X + $1))+$((BOARD_Y + $2))" -depth 8 rgb:- 2>/dev/null | md5sum
+}
+
+# Keys and clicks go to the window under the pointer, with or without a window manager.
+e2e_key() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers --delay 30 "$@"
+}
+
+e2e_click_board() {
+    xdotool mousemove --sync $((BOARD_X + $1)) $((BOARD_Y + $2)) click "${3:-1}"
+}
+
+e2e_close_window() { python3 "$E2E_DIR/lib_linux_close_window.py" "$1"; }
+
+# Colours of the board.
+BACKGROUND=100,0,100
+BOARD=160,0,0
+HIGHLIGHT=0,255,0
+SEAT_1=0,180,0
+SEAT_2=0,0,255
+WHITE=255,255,255

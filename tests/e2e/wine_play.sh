@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The Windows program under Wine, driven as a player drives it: the set-up
+# dialog over the empty main window, Enter starts a game, the board's colours
+# where the board view puts them, R rolls and offers choices, F1 opens the
+# about box and Enter closes it, and the close command asks before it quits.
+source "$(dirname "$0")/lib_wine.sh"
+
+require_tools
+start_x
+start_wine
+start_program zarvelin
+
+main=$(wait_for_window Zarvelin)
+setup=$(wait_for_window "Set Up Game")
+pass "the main window and the set-up dialog are shown"
+
+# The dialog stands over the main window: inside its frame and above it.
+eval "$(xdotool getwindowgeometry --shell "$main" | sed 's/^/main_/')"
+eval "$(xdotool getwindowgeometry --shell "$setup" | sed 's/^/setup_/')"
+[ "$setup_X" -gt "$main_X" ] && [ "$setup_Y" -gt "$main_Y" ] &&
+    [ $((setup_X + setup_WIDTH)) -lt $((main_X + main_WIDTH)) ] &&
+    [ $((setup_Y + setup_HEIGHT)) -lt $((main_Y + main_HEIGHT)) ] ||
+    fail "the set-up dialog is not over the main window"
+stacking=$(xwininfo -root -children | awk -v a="$(printf '0x%x' "$setup")" -v b="$(printf '0x%x' "$main")" \
+    '$1 == a {print "setup"} $1 == b {print "main"}' | head -n 1)
+[ "$stacking" = setup ] || fail "the set-up dialog is below the main window"
+pass "the set-up dialog is over the main window"
+
+# Before the first game the window shows only its background.
+find_client_origin "$main"
+screenshot
+for at in "5 5" "180 395" "447 31" "421 407"; do
+    [ "$(client_pixel $at)" = "$background_rgb" ] || fail "before the game ($at) is $(client_pixel $at)"
+done
+pass "before the first game the client area is the background colour"
+
+# Enter is the dialog's default button: the game starts with the defaults.
+key "$setup" Return
+wait_until 60 "the set-up dialog to close" window_gone "Set Up Game"
+expect_client_pixel 180 395 160,0,0 "board"
+expect_client_pixel 5 5 "$background_rgb" "background outside the board"
+expect_client_pixel 421 407 0,255,0 "Roll button"
+expect_client_pixel 379 391 0,180,0 "active-player square (seat 1)"
+expect_client_pixel 381 393 0,0,0 "frame inside the active-player square"
+expect_client_pixel 447 31 "$background_rgb" "no dice before the first roll"
+
+# R rolls: the dice appear and the Roll button gives way to framed choice boxes.
+key "$main" r
+expect_client_pixel 447 31 160,0,0 "die 1 after the roll"
+expect_client_pixel 418 410 0,255,0 "frame of the lowest choice box"
+expect_client_pixel 421 407 "$background_rgb" "inside the lowest choice box"
+
+key "$main" F1
+wait_for_window "About Zarvelin" 60 >/dev/null
+pass "F1 opens the about box"
+key "$(find_window "About Zarvelin")" Return
+wait_until 60 "the about box to close" window_gone "About Zarvelin"
+pass "Enter closes the about box"
+
+# The close command (Alt+F4) during a game asks first; Cancel (Esc) keeps playing.
+key "$main" alt+F4
+wait_for_window "Confirm Quit" 60 >/dev/null
+pass "the close command asks \"Confirm Quit\""
+key "$(find_window "Confirm Quit")" Escape
+wait_until 60 "the question to close" window_gone "Confirm Quit"
+program_ended zarvelin && fail "the program ended although the quit was cancelled"
+expect_client_pixel 418 410 0,255,0 "the game goes on after Cancel"
+
+# OK quits with exit status 0.
+key "$main" alt+F4
+wait_for_window "Confirm Quit" 60 >/dev/null
+key "$(find_window "Confirm Quit")" Return
+wait_until 60 "the program to end" program_ended zarvelin
+[ "$(program_status zarvelin)" = 0 ] || fail "exit status $(program_status zarvelin) after OK to quit"
+pass "OK to \"Confirm Quit\" ends the program with status 0"
