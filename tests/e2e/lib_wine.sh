@@ -108,7 +108,8 @@ wait_for_window() {
 key() {
     local window=$1
     shift
-    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    # --sync waits for the focus to arrive; bounded, since it would wait forever otherwise.
+    timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
     xdotool key --delay 50 "$@"
 }
 

@@ -8,6 +8,8 @@ source "$(dirname "$0")/lib_wine.sh"
 require_tools
 start_x
 start_wine
+# Wine's multimedia trace shows which sound each PlaySoundA found, even with no sound device.
+export WINEDEBUG=-all,trace+winmm
 start_program zarvelin
 
 main=$(wait_for_window Zarvelin)
@@ -49,6 +51,12 @@ key "$main" r
 expect_client_pixel 447 31 160,0,0 "die 1 after the roll"
 expect_client_pixel 418 410 0,255,0 "frame of the lowest choice box"
 expect_client_pixel 421 407 "$background_rgb" "inside the lowest choice box"
+clicks() { grep -c 'SoundName=#0068' "$work/zarvelin.log" || true; }
+clicks_played() { [ "$(clicks)" -ge 7 ]; }
+wait_until 30 "the roll's clicks (WAVE 104)" clicks_played
+[ "$(clicks)" = 7 ] || fail "one roll played $(clicks) clicks"
+grep -q 'nSamplesPerSec=22050' "$work/zarvelin.log" || fail "the click is not the 22050 Hz sound"
+pass "one roll plays the click resource (22050 Hz) seven times"
 
 key "$main" F1
 wait_for_window "About Zarvelin" 60 >/dev/null
