@@ -3,7 +3,7 @@
 # dialog over the empty main window, Enter starts a game, the board's colours
 # where the board view puts them, R rolls and offers choices, F1 opens the
 # about box and Enter closes it, and the close command asks before it quits.
-source "$(dirname "$0")/lib_wine.sh"
+source "$(dirname "$0")/lib_wine.bash"
 
 require_tools
 start_x

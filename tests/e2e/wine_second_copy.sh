@@ -6,7 +6,7 @@
 # is seen where Wine shows it: the running copy's caption, grey while another
 # program (Wine's own about box, winver) has come up, turns back to the active
 # colour, the colour the set-up dialog's caption had when it opened active.
-source "$(dirname "$0")/lib_wine.sh"
+source "$(dirname "$0")/lib_wine.bash"
 
 require_tools
 start_x

@@ -1,6 +1,7 @@
 # Helpers for the Windows program's end-to-end tests: a private X server, a
 # fresh Wine prefix, the program under Wine, windows found by name, keys, and
 # pixels read back from the screen. Sourced by tests/e2e/wine_*.sh.
+# (Not a .sh file, so the test runner does not take it for a test.)
 #
 # Wine starts slowly (a fresh prefix takes tens of seconds), so every wait is
 # for a condition, with a generous timeout, never a fixed sleep.
