@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows program under Wine, driven as a player drives it: the set-up
 # dialog over the empty main window, Enter starts a game, the board's colours
-# where the board view puts them, R rolls and offers choices, F1 opens the
-# about box and Enter closes it, and the close command asks before it quits.
+# where the board view puts them, R rolls and offers choices, a choice and a
+# stop hand the turn to the quick computer and back, F1 opens the about box
+# and Enter closes it, and the close command asks before it quits.
 source "$(dirname "$0")/lib_wine.bash"
 
 require_tools
@@ -58,6 +59,19 @@ wait_until 30 "the roll's clicks (WAVE 104)" clicks_played
 grep -q 'nSamplesPerSec=22050' "$work/zarvelin.log" || fail "the click is not the 22050 Hz sound"
 pass "one roll plays the click resource (22050 Hz) seven times"
 
+# A click on the lowest choice box takes it; S then stops, and the quick
+# computer of seat 2 plays its whole turn before seat 1 is asked again.
+xdotool mousemove $((client_x + 470)) $((client_y + 413)) click 1
+expect_client_pixel 421 407 0,255,0 "Roll button once the choice is made"
+expect_client_pixel 421 335 160,0,0 "Stop button after the first roll"
+key "$main" s
+computer_rolled() { [ "$(clicks)" -ge 14 ]; }
+wait_until 120 "seat 2's rolls" computer_rolled
+pass "the computer rolls after seat 1 stops"
+expect_client_pixel 379 391 0,180,0 "seat 1 active again after the computer's turn"
+expect_client_pixel 421 407 0,255,0 "Roll button for seat 1"
+expect_client_pixel 421 335 "$background_rgb" "no Stop button before seat 1 rolls"
+
 key "$main" F1
 wait_for_window "About Zarvelin" 60 >/dev/null
 pass "F1 opens the about box"
@@ -72,7 +86,7 @@ pass "the close command asks \"Confirm Quit\""
 key "$(find_window "Confirm Quit")" Escape
 wait_until 60 "the question to close" window_gone "Confirm Quit"
 program_ended zarvelin && fail "the program ended although the quit was cancelled"
-expect_client_pixel 418 410 0,255,0 "the game goes on after Cancel"
+expect_client_pixel 421 407 0,255,0 "the game goes on after Cancel"
 
 # OK quits with exit status 0.
 key "$main" alt+F4
