@@ -51,7 +51,7 @@ wait_until() {
 
 require_tools() {
     local tool
-    for tool in Xvfb xdotool wine wineboot wineserver import convert; do
+    for tool in Xvfb xdotool xwininfo wine wineboot wineserver import convert; do
         command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps"
     done
     [ -f "$exe" ] || fail "$exe is missing: run scripts/build-windows"
