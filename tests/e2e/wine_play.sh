@@ -24,8 +24,9 @@ eval "$(xdotool getwindowgeometry --shell "$setup" | sed 's/^/setup_/')"
     [ $((setup_X + setup_WIDTH)) -lt $((main_X + main_WIDTH)) ] &&
     [ $((setup_Y + setup_HEIGHT)) -lt $((main_Y + main_HEIGHT)) ] ||
     fail "the set-up dialog is not over the main window"
+# xwininfo lists the top window first; awk reads to the end (no broken pipe under pipefail).
 stacking=$(xwininfo -root -children | awk -v a="$(printf '0x%x' "$setup")" -v b="$(printf '0x%x' "$main")" \
-    '$1 == a {print "setup"} $1 == b {print "main"}' | head -n 1)
+    '!found && $1 == a {print "setup"; found = 1} !found && $1 == b {print "main"; found = 1}')
 [ "$stacking" = setup ] || fail "the set-up dialog is below the main window"
 pass "the set-up dialog is over the main window"
 
