@@ -183,6 +183,9 @@ void main_window::raise() {
 int main_window::run_message_loop() {
     while (!quit_posted_ && window_->shown()) {
         Fl::wait();
+        // Fl::wait() repaints damaged windows before it blocks: repaint now, so a
+        // step that the repaint makes due runs here rather than after the next event.
+        Fl::flush();
         // Outside draw(): the steps a repaint of the status panel has made due.
         if (!quit_posted_) engine_.run_computer_steps();
     }
