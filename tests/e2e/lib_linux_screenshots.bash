@@ -1,0 +1,65 @@
+# Takes the Linux program's screenshots for the documentation: the start, a
+# game with its choices shown, and a bust.
+#   bash tests/e2e/lib_linux_screenshots.bash <build-dir> [<out-dir>, default docs/screenshots]
+source "$(dirname "$0")/lib_linux.bash"
+OUT=${2:-$(cd "$E2E_DIR/../.." && pwd)/docs/screenshots}
+mkdir -p "$OUT"
+e2e_start_x
+e2e_start_game
+
+shot() {
+    # The main window with the set-up dialog over it, as the screen shows them.
+    import -window root -crop "528x455+$WIN_X+$WIN_Y" +repage "$OUT/$1.png"
+    echo "wrote $OUT/$1.png"
+}
+
+SETUP=$(e2e_wait_window "Set Up Game")
+e2e_board_origin
+e2e_window_origin "$(e2e_wait_window Zarvelin)"
+sleep 0.5  # let the dialog finish drawing before the picture
+shot linux-start
+e2e_key "$SETUP" Return
+e2e_wait_no_window "Set Up Game"
+MAIN=$(e2e_wait_window Zarvelin)
+e2e_wait_board_pixel 425 413 $HIGHLIGHT "the Roll button"
+
+e2e_key "$MAIN" r
+e2e_wait_board_pixel 418 413 $HIGHLIGHT "the choices"
+shot linux-choices
+
+# Keep rolling and taking the lowest choice until the dice offer nothing; a
+# box that asks (a roll past a top square, a victory) is answered Yes.
+answer_boxes() {
+    local title
+    for title in "Are You Sure\\?" Victory; do
+        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 && e2e_key "$(e2e_wait_window "$title")" Return
+    done
+}
+for _ in $(seq 300); do
+    answer_boxes
+    seat=$(e2e_board_pixel 380 392)
+    if [[ $seat == "$SEAT_1" && $(e2e_board_pixel 418 413) == "$HIGHLIGHT" &&
+        $(e2e_board_pixel 425 413) == "$BACKGROUND" ]]; then
+        e2e_click_board 470 413  # the lowest choice
+        sleep 0.2
+        continue
+    fi
+    [[ $seat == "$SEAT_1" && $(e2e_board_pixel 425 413) == "$HIGHLIGHT" ]] || {
+        sleep 0.2
+        continue
+    }
+    e2e_key "$MAIN" r
+    for _ in $(seq 40); do
+        frame=$(e2e_board_pixel 418 413)
+        inside=$(e2e_board_pixel 425 413)
+        if [[ $frame == "$HIGHLIGHT" && $inside == "$BACKGROUND" ]]; then
+            e2e_click_board 470 413
+            break
+        elif [[ $frame == "$BACKGROUND" && $inside == "$BACKGROUND" ]]; then
+            shot linux-bust
+            exit 0
+        fi
+        answer_boxes
+    done
+done
+fail "no bust in 300 turns"
