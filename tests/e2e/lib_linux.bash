@@ -155,7 +155,8 @@ e2e_key() {
 }
 
 e2e_click_board() {
-    xdotool mousemove --sync $((BOARD_X + $1)) $((BOARD_Y + $2)) click "${3:-1}"
+    # No --sync: it waits for a move that never comes when the pointer is already there.
+    xdotool mousemove $((BOARD_X + $1)) $((BOARD_Y + $2)) click "${3:-1}"
 }
 
 e2e_close_window() { python3 "$E2E_DIR/lib_linux_close_window.py" "$1"; }

@@ -13,7 +13,7 @@ e2e_window_origin "$SETUP"
 COLUMNS_X=$((WIN_X + 121 * WIDTH / 165))
 COLUMNS_Y=$((WIN_Y + 143 * HEIGHT / 183))
 set_columns() {
-    xdotool mousemove --sync $COLUMNS_X $COLUMNS_Y click 1
+    xdotool mousemove $COLUMNS_X $COLUMNS_Y click 1
     e2e_key "$SETUP" ctrl+a BackSpace "$1"
 }
 
