@@ -137,7 +137,10 @@ void main_window::invalidate_and_update() {
 
 platform::answer main_window::message_box(std::string_view text, std::string_view caption,
                                           platform::buttons b, platform::icon i) {
-    return fltk_backend::message_box(window_.get(), text, caption, b, i);
+    const auto reply = fltk_backend::message_box(window_.get(), text, caption, b, i);
+    // Keys go back to the board, as the owner window gets the focus back when a box closes.
+    board_->take_focus();
+    return reply;
 }
 
 void main_window::run_dialog(platform::dialog_template which) {
