@@ -168,3 +168,37 @@ HIGHLIGHT=0,255,0
 SEAT_1=0,180,0
 SEAT_2=0,0,255
 WHITE=255,255,255
+
+# Seat 1 (a person) keeps rolling, takes the lowest choice each time and never
+# stops, so its turn ends in a bust; boxes that ask are answered with Enter.
+# Returns as soon as the panel shows the bust notice: empty where the Roll
+# button stands, "Sorry!" in white on the line above it.
+e2e_play_until_bust() {
+    local main=$1 title box seat frame inside n
+    for n in $(seq 2000); do
+        for title in "Are You Sure?" Victory; do
+            box=$(xdotool search --onlyvisible --name "^$title" 2>/dev/null | head -n1)
+            [[ -n $box ]] && e2e_key "$box" Return
+        done
+        seat=$(e2e_board_pixel 380 392)
+        frame=$(e2e_board_pixel 418 413)
+        inside=$(e2e_board_pixel 425 413)
+        if [[ $frame == "$BACKGROUND" && $inside == "$BACKGROUND" ]] &&
+            e2e_board_area_has 418 384 104 18 "$WHITE"; then
+            return 0
+        fi
+        if [[ $seat == "$SEAT_1" && $inside == "$HIGHLIGHT" ]]; then
+            e2e_key "$main" r
+        elif [[ $seat == "$SEAT_1" && $frame == "$HIGHLIGHT" && $inside == "$BACKGROUND" ]]; then
+            e2e_click_board 470 413  # the lowest choice
+        fi
+        sleep 0.02
+    done
+    fail "no bust notice seen"
+}
+
+# Whether a board area holds a pixel of the colour.
+e2e_board_area_has() {
+    import -window root -crop "$3x$4+$((BOARD_X + $1))+$((BOARD_Y + $2))" -depth 8 txt:- 2>/dev/null |
+        grep -q "($5)"
+}

@@ -27,39 +27,5 @@ e2e_key "$MAIN" r
 e2e_wait_board_pixel 418 413 $HIGHLIGHT "the choices"
 shot linux-choices
 
-# Keep rolling and taking the lowest choice until the dice offer nothing; a
-# box that asks (a roll past a top square, a victory) is answered Yes.
-answer_boxes() {
-    local title
-    for title in "Are You Sure\\?" Victory; do
-        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 && e2e_key "$(e2e_wait_window "$title")" Return
-    done
-}
-for _ in $(seq 300); do
-    answer_boxes
-    seat=$(e2e_board_pixel 380 392)
-    if [[ $seat == "$SEAT_1" && $(e2e_board_pixel 418 413) == "$HIGHLIGHT" &&
-        $(e2e_board_pixel 425 413) == "$BACKGROUND" ]]; then
-        e2e_click_board 470 413  # the lowest choice
-        sleep 0.2
-        continue
-    fi
-    [[ $seat == "$SEAT_1" && $(e2e_board_pixel 425 413) == "$HIGHLIGHT" ]] || {
-        sleep 0.2
-        continue
-    }
-    e2e_key "$MAIN" r
-    for _ in $(seq 40); do
-        frame=$(e2e_board_pixel 418 413)
-        inside=$(e2e_board_pixel 425 413)
-        if [[ $frame == "$HIGHLIGHT" && $inside == "$BACKGROUND" ]]; then
-            e2e_click_board 470 413
-            break
-        elif [[ $frame == "$BACKGROUND" && $inside == "$BACKGROUND" ]]; then
-            shot linux-bust
-            exit 0
-        fi
-        answer_boxes
-    done
-done
-fail "no bust in 300 turns"
+e2e_play_until_bust "$MAIN"
+shot linux-bust
