@@ -50,27 +50,4 @@ private:
     platform::point position_;
 };
 
-// A canvas for a window that is not on the screen: draws nothing.
-class null_canvas final : public platform::canvas {
-public:
-    platform::brush select_brush(const platform::brush& b) override { return std::exchange(brush_, b); }
-    platform::pen select_pen(const platform::pen& p) override { return std::exchange(pen_, p); }
-    void rectangle(const platform::rect&) override {}
-    void ellipse(const platform::rect&) override {}
-    void fill_rect(const platform::rect&, const platform::brush&) override {}
-    void frame_rect(const platform::rect&, const platform::brush&) override {}
-    void move_to(platform::point) override {}
-    void line_to(platform::point) override {}
-    void fill_polygon(std::span<const platform::point>, const platform::brush&) override {}
-    void polyline(std::span<const platform::point>) override {}
-    void set_text_colour(platform::colour) override {}
-    void set_background_colour(platform::colour) override {}
-    void text_out(platform::point, std::string_view) override {}
-    void draw_text(std::string_view, const platform::rect&, unsigned) override {}
-
-private:
-    platform::brush brush_;
-    platform::pen pen_;
-};
-
 }  // namespace fltk_backend

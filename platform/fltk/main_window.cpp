@@ -9,6 +9,7 @@
 #include "dialog_templates.h"
 #include "engine/game_engine.h"
 #include "fltk_canvas.h"
+#include "platform/null_canvas.h"
 #include "fltk_dialog.h"
 #include "message_box.h"
 #include "shell/about_dialog.h"
@@ -126,7 +127,7 @@ void main_window::on_close(Fl_Widget*, void* data) {
 }
 
 std::unique_ptr<platform::canvas> main_window::get_canvas() {
-    if (!window_->shown()) return std::make_unique<null_canvas>();
+    if (!window_->shown()) return std::make_unique<platform::null_canvas>();
     return std::make_unique<fltk_canvas>(*window_, board_->x(), board_->y(), board_->w(), board_->h());
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/null_canvas.h"
+
 namespace headless {
 namespace {
 
@@ -84,23 +86,6 @@ private:
     platform::colour background_ = platform::rgb(255, 255, 255);
 };
 
-class null_canvas final : public platform::canvas {
-public:
-    platform::brush select_brush(const platform::brush& b) override { return b; }
-    platform::pen select_pen(const platform::pen& p) override { return p; }
-    void rectangle(const platform::rect&) override {}
-    void ellipse(const platform::rect&) override {}
-    void fill_rect(const platform::rect&, const platform::brush&) override {}
-    void frame_rect(const platform::rect&, const platform::brush&) override {}
-    void move_to(platform::point) override {}
-    void line_to(platform::point) override {}
-    void fill_polygon(std::span<const platform::point>, const platform::brush&) override {}
-    void polyline(std::span<const platform::point>) override {}
-    void set_text_colour(platform::colour) override {}
-    void set_background_colour(platform::colour) override {}
-    void text_out(platform::point, std::string_view) override {}
-    void draw_text(std::string_view, const platform::rect&, unsigned) override {}
-};
 
 platform::answer refusal(platform::buttons b) {
     switch (b) {
@@ -117,7 +102,7 @@ platform::answer refusal(platform::buttons b) {
 }  // namespace
 
 std::unique_ptr<platform::canvas> headless_window::get_canvas() {
-    if (!record_) return std::make_unique<null_canvas>();
+    if (!record_) return std::make_unique<platform::null_canvas>();
     return std::make_unique<recording_canvas>(drawing);
 }
 
