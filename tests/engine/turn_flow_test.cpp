@@ -118,7 +118,13 @@ INSTANTIATE_TEST_SUITE_P(keys, digits,
                                            digit_case{{1, 3, 4, 6}, 2, 0},  // nothing names 2
                                            digit_case{{4, 5, 5, 6}, 1, 0},  // (9,11) and (10,10) both match
                                            digit_case{{1, 1, 6, 6}, 2, 2},  // (2,12)
-                                           digit_case{{1, 1, 6, 6}, 1, 2}));
+                                           digit_case{{1, 1, 6, 6}, 1, 2}),
+                         [](const auto& info) {
+                             const auto& c = info.param;
+                             std::string name = "dice";
+                             for (int d : c.dice) name += std::to_string(d);
+                             return name + "_key" + std::to_string(c.digit);
+                         });
 
 TEST_F(turn_flow, keys_for_the_wrong_phase_do_nothing) {
     start(2);
