@@ -44,8 +44,7 @@
 #define ABOUT_CREDIT_2 "by the Zarvelin project"
 #define ABOUT_CREDITS_NOTE \
     "Written by the Zarvelin project team. The computer opponent plays every roll exactly."
-#define ABOUT_RULES_INTRO \
-    "For complete information on how to play this game, please check out the web page:"
+#define ABOUT_RULES_INTRO "For complete information on how to play this game, please check out the web page:"
 #define ABOUT_RULES_PAGE "share/doc/zarvelin/rules.html"
 
 #endif

@@ -86,7 +86,6 @@ private:
     platform::colour background_ = platform::rgb(255, 255, 255);
 };
 
-
 platform::answer refusal(platform::buttons b) {
     switch (b) {
         case platform::buttons::yes_no:
