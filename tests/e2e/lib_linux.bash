@@ -169,6 +169,16 @@ SEAT_1=0,180,0
 SEAT_2=0,0,255
 WHITE=255,255,255
 
+# Accepts the set-up dialog's defaults (seat 1 a person, seat 2 a quick
+# computer) and waits for the board; sets MAIN to the main window.
+e2e_start_with_defaults() {
+    e2e_key "$(e2e_wait_window "Set Up Game")" Return
+    e2e_wait_no_window "Set Up Game"
+    e2e_board_origin
+    MAIN=$(e2e_wait_window Zarvelin)
+    e2e_wait_board_pixel 57 213 $BOARD "the board"
+}
+
 # Seat 1 (a person) keeps rolling, takes the lowest choice each time and never
 # stops, so its turn ends in a bust; boxes that ask are answered with Enter.
 # Returns as soon as the panel shows the bust notice: empty where the Roll

@@ -5,11 +5,7 @@ source "$(dirname "$0")/lib_linux.bash"
 e2e_start_x
 e2e_start_game
 
-e2e_key "$(e2e_wait_window "Set Up Game")" Return
-e2e_wait_no_window "Set Up Game"
-e2e_board_origin
-MAIN=$(e2e_wait_window Zarvelin)
-e2e_wait_board_pixel 57 213 $BOARD "the board"
+e2e_start_with_defaults
 
 # Take the window off the screen, then start a second copy.
 xdotool windowunmap --sync "$MAIN"
