@@ -16,7 +16,9 @@ constexpr int column_sets = 1 << 11;
 
 int column_bit(int column) { return 1 << (column - 2); }
 
-// Three-marker positions move the same in every context: their lists are kept for the run.
+// Three-marker positions move the same in every context: their lists are kept
+// for the run. The last search is destroyed with the program's static engine,
+// possibly after this table: it must not touch the table then.
 std::vector<move_lists>& three_marker_lists() {
     static std::vector<move_lists> lists(column_sets);
     return lists;
@@ -91,7 +93,6 @@ completion_search::~completion_search() {
     if (--search_count_ == 0) {
         delete[] pwca_;
         pwca_ = nullptr;
-        three_marker_lists().assign(column_sets, move_lists{});
     }
 }
 
