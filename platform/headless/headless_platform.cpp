@@ -155,7 +155,6 @@ void headless_sound::play(platform::sound_id which, bool wait) {
 }
 
 void virtual_clock::sleep(int milliseconds) {
-    now_ms += milliseconds;
     if (record_) sleeps.push_back(milliseconds);
 }
 

@@ -86,12 +86,11 @@ private:
     bool record_;
 };
 
-// Sleeps advance virtual time at once.
+// Sleeps return at once and are recorded.
 class virtual_clock final : public platform::clock {
 public:
     explicit virtual_clock(bool record = true) : record_(record) {}
     void sleep(int milliseconds) override;
-    std::int64_t now_ms = 0;
     std::vector<int> sleeps;
 
 private:

@@ -5,32 +5,24 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/game_engine.h"
-#include "engine/game_settings.h"
-#include "platform/headless/headless_platform.h"
 #include "shell/shell_values.h"
 #include "shell/window_messages.h"
+#include "tests/engine/engine_fixture.h"
 
 namespace {
 
 using platform::answer;
 
-class main_window_proc : public ::testing::Test {
+class main_window_proc : public engine_fixture {
 protected:
     main_window_proc() {
-        settings() = game_settings{};
-        settings().player_names = {"Player 1", "Player 2", "Player 3", "Player 4"};
         settings().seat_is_human = {true, true, false, false};
         shell::quit_prompt = shell::quit_prompt_text;
-        engine.set_devices({&graphics, &sound, &clock});
-        engine.create_drawing_objects();
-        engine.set_window(&window);
         window.on_paint = [this] {
             send(msg::wm_paint);
             engine.run_computer_steps();
         };
     }
-    ~main_window_proc() override { engine.delete_drawing_objects(); }
 
     shell::proc_result send(std::uint32_t message, std::uintptr_t wparam = 0, std::intptr_t lparam = 0) {
         return shell::main_window_proc(engine, message, wparam, lparam);
@@ -42,12 +34,6 @@ protected:
         sound.played.clear();
     }
     bool rolled() const { return !sound.played.empty(); }
-
-    headless::headless_window window;
-    headless::headless_graphics graphics;
-    headless::headless_sound sound;
-    headless::virtual_clock clock;
-    game_engine engine;
 };
 
 TEST_F(main_window_proc, before_the_first_game_paint_draws_nothing_and_keys_go_to_default_processing) {
