@@ -35,7 +35,7 @@ trap e2e_cleanup EXIT
 # A fresh Xvfb on a display number it picks itself, and a private runtime
 # folder so the running-copy marker is this test's alone. No sound device.
 e2e_start_x() {
-    [[ -x $ZARVELIN ]] || { echo "SKIP: $ZARVELIN not built"; exit 0; }
+    [[ -x $ZARVELIN ]] || fail "$ZARVELIN was not built"
     for tool in Xvfb xdotool import; do
         command -v $tool >/dev/null || fail "$tool is not installed"
     done
