@@ -66,6 +66,8 @@ void game_engine::paint_status_panel() {
         dc->draw_text("Active:", layout::active_label,
                       platform::text_single_line | platform::text_vcentre | platform::text_right);
     }
-    // The step itself runs from run_computer_steps, so a chain of steps is a loop, not a recursion.
-    if (is_quick_computer_turn()) computer_step_due = true;
+    // The step itself runs from whoever drives the program (run_computer_step),
+    // so a chain of steps is a loop, not a recursion. A panel painted for anyone
+    // else cancels a step still awaited for a seat no longer to move.
+    panel_awaits_step = is_quick_computer_turn();
 }

@@ -33,5 +33,4 @@ void game_engine::new_game(std::uint32_t players, std::uint32_t target) {
     rolls_this_turn = 0;
     if (observer) observer->turn_started();
     if (window) window->invalidate_and_update();
-    run_computer_steps();
 }

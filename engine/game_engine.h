@@ -66,10 +66,21 @@ public:
     void handle_digit(int n);
     void request_roll();
     void handle_stop_key();
-    // Runs the quick computer's steps that painting the panel has asked for, one
-    // after another, until a human seat, a slow computer or the end of the run.
-    // Re-entrant calls return at once: the outermost call keeps the loop going,
-    // so the stack does not grow with the number of steps or games.
+    // ---- Computer seats at quick pace ---------------------------------------------------------
+    // The input operations above never run a quick computer's steps themselves:
+    // whoever drives the program runs them, one at a time, so that a desktop can
+    // serve its window between two steps.
+    //
+    // A step is due when the status panel has been painted for it and the
+    // position, as it stands at this moment, still calls for it: a game in
+    // progress, a quick computer to move, the run not ending.
+    bool computer_step_due() const;
+    // Performs one due step; false when none was due.
+    bool run_computer_step();
+    // Performs due steps until none is due: a human seat, a slow computer, a
+    // computer answer that changed nothing, or the end of the run. Re-entrant
+    // calls (a repaint inside a step) return at once, so the outermost call keeps
+    // the loop going and the stack does not grow with the number of steps or games.
     void run_computer_steps();
 
     // ---- Painting (board_view/) ----------------------------------------------------------
@@ -137,7 +148,8 @@ private:
     dice_generator random;
     devices devices_;
     palette palette_;
-    bool computer_step_due = false;
+    // The panel has been painted for a quick computer's step that has not run yet.
+    bool panel_awaits_step = false;
     bool running_computer_steps = false;
     bool quit_posted = false;
 };

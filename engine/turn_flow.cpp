@@ -41,7 +41,6 @@ void game_engine::handle_click(int x, int y) {
     } else if (settings().computer_pace == 0) {
         computer_step();
     }
-    run_computer_steps();
 }
 
 void game_engine::handle_enter() {
@@ -53,7 +52,6 @@ void game_engine::handle_enter() {
     } else if (settings().computer_pace == 0) {
         computer_step();
     }
-    run_computer_steps();
 }
 
 void game_engine::handle_digit(int n) {
@@ -70,13 +68,11 @@ void game_engine::handle_digit(int n) {
         ++index;
     }
     if (matches == 1) apply_choice(last);
-    run_computer_steps();
 }
 
 void game_engine::handle_stop_key() {
     if (!current_seat_is_human() || phase != roll_or_stop) return;
     stop();
-    run_computer_steps();
 }
 
 void game_engine::request_roll() {
@@ -90,7 +86,6 @@ void game_engine::request_roll() {
             return;
     }
     roll();
-    run_computer_steps();
 }
 
 // ---- The moves of a turn ------------------------------------------------------------------
@@ -236,13 +231,22 @@ void game_engine::computer_step() {
     // A column no choice names changes nothing: the next repaint or click asks again.
 }
 
+bool game_engine::computer_step_due() const {
+    return panel_awaits_step && game_state == playing && !quit_posted && is_quick_computer_turn();
+}
+
+bool game_engine::run_computer_step() {
+    const bool due = computer_step_due();
+    // Spent either way: a step is due again only when the panel is painted for it.
+    panel_awaits_step = false;
+    if (due) computer_step();
+    return due;
+}
+
 void game_engine::run_computer_steps() {
     if (running_computer_steps) return;
     running_computer_steps = true;
-    while (computer_step_due && !quit_posted) {
-        computer_step_due = false;
-        computer_step();
+    while (run_computer_step()) {
     }
-    computer_step_due = false;
     running_computer_steps = false;
 }

@@ -1,7 +1,5 @@
 #include "players/engine_game_view.h"
 
-#include <cstdio>
-
 #include "engine/game_engine.h"
 #include "players/text_ui.h"
 #include "strategy/s5_player.h"
@@ -14,17 +12,18 @@ engine_game_view::engine_game_view() : ui_owned(std::make_unique<text_ui>(false,
 engine_game_view::~engine_game_view() { players_owned.clear(); }
 
 void engine_game_view::create_players(int count) {
-    if (player_count() == 0) {
-        for (int seat = 0; seat < count; ++seat) {
-            players_owned.push_back(std::make_unique<s5_player>());
-            seats.push_back(players_owned.back().get());
-        }
-        set_players(seats.data(), count);
-        return;
-    }
     if (count == player_count()) return;
-    std::fputs("Changing number of players is not yet implemented\n", stdout);
-    fatal_exit();
+    // Another number of seats than the last game's: the players are made anew,
+    // exactly as for the first game of a run. The old ones go first, so the new
+    // first player builds the shared table as the first player of a run does.
+    set_players(nullptr, 0);
+    seats.clear();
+    players_owned.clear();
+    for (int seat = 0; seat < count; ++seat) {
+        players_owned.push_back(std::make_unique<s5_player>());
+        seats.push_back(players_owned.back().get());
+    }
+    set_players(seats.data(), count);
 }
 
 int engine_game_view::should_stop() {

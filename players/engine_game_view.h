@@ -17,10 +17,13 @@ public:
     ~engine_game_view() override;
 
     void attach_engine(game_engine* e) { engine = e; }
-    // One strategy player per seat at the first game; the seat count is then fixed.
+    // One strategy player per seat, made at the first game and again whenever a
+    // game has another number of seats; kept while the number stays the same.
     void create_players(int count);
     int should_stop();
     int choose();
+    // The strategy player of a seat of the game.
+    using vl_game::player;
 
     int current_player_progress(int column) override;
     int progress(int player, int column) override;

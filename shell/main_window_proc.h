@@ -15,10 +15,9 @@ struct proc_result {
     std::intptr_t value = 0;
 };
 
-// Message boxes and dialogs go through engine.window. After WM_PAINT the
-// backend, once it has closed its paint span (EndPaint, or outside FLTK's
-// draw()), calls engine.run_computer_steps() so a quick computer's turn never
-// runs inside the toolkit's painting.
+// Message boxes and dialogs go through engine.window. No message runs a quick
+// computer's steps: the backend's message loop runs them, one per turn of the
+// loop, so the window is served between two steps and never inside a paint.
 proc_result main_window_proc(game_engine& engine, std::uint32_t message, std::uintptr_t wparam,
                              std::intptr_t lparam);
 

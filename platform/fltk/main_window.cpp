@@ -5,6 +5,7 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
+#include <X11/keysym.h>
 
 #include "dialog_templates.h"
 #include "engine/game_engine.h"
@@ -39,6 +40,34 @@ unsigned typed_character() {
     return static_cast<unsigned char>(Fl::event_text()[0]);
 }
 
+// A key that makes a move: digits, Enter, space, R and S, without Ctrl or Alt.
+bool is_game_key(XKeyEvent& key) {
+    if (key.state & (ControlMask | Mod1Mask)) return false;
+    const KeySym sym = XLookupKeysym(&key, 0);
+    return (sym >= XK_0 && sym <= XK_9) || (sym >= XK_KP_0 && sym <= XK_KP_9) || sym == XK_Return ||
+           sym == XK_KP_Enter || sym == XK_space || sym == XK_r || sym == XK_s;
+}
+
+// A button pressed on the board (below the menu bar) or a game key typed, in the main window.
+Bool is_board_input(Display*, XEvent* event, XPointer main_xid) {
+    if (event->xany.window != *reinterpret_cast<Window*>(main_xid)) return False;
+    if (event->type == ButtonPress) return event->xbutton.y >= main_window::menu_height;
+    if (event->type == KeyPress) return is_game_key(event->xkey);
+    return False;
+}
+
+// Clicks on the board and game keys made while the program was busy (a roll's
+// animation, the bust notice, a computer's step) are dropped, not taken as
+// moves afterwards; menus, their shortcuts, paints and the close box are kept.
+void drop_board_input_made_meanwhile(Fl_Window& window) {
+    if (!fl_display || !window.shown()) return;
+    XSync(fl_display, False);  // everything made so far is in the queue now
+    Window xid = fl_xid(&window);
+    XEvent event;
+    while (XCheckIfEvent(fl_display, &event, is_board_input, reinterpret_cast<XPointer>(&xid))) {
+    }
+}
+
 }  // namespace
 
 // The drawing area: paint requests, typed characters and mouse buttons.
@@ -49,7 +78,7 @@ public:
 
     void draw() override {
         // The class brush erases the background; then the paint route. A quick
-        // computer's steps that the repaint makes due run from the message loop.
+        // computer's step that the repaint makes due runs from the message loop.
         fl_color(platform::red(background), platform::green(background), platform::blue(background));
         fl_rectf(x(), y(), w(), h());
         send(engine_, msg::wm_paint, 0);
@@ -66,13 +95,16 @@ public:
                 take_focus();
                 const auto message = button == FL_LEFT_MOUSE ? msg::wm_lbuttondown : msg::wm_rbuttondown;
                 send(engine_, message, 0, msg::make_point_lparam(Fl::event_x() - x(), Fl::event_y() - y()));
+                drop_board_input_made_meanwhile(*window());
                 return 1;
             }
             case FL_KEYBOARD: {
                 const unsigned ch = typed_character();
                 if (ch == 0) return 0;
                 // Unrouted keys go on to the menus' shortcuts, as default processing would.
-                return send(engine_, msg::wm_char, ch).default_processing ? 0 : 1;
+                if (send(engine_, msg::wm_char, ch).default_processing) return 0;
+                drop_board_input_made_meanwhile(*window());
+                return 1;
             }
             default:
                 return Fl_Widget::handle(event);
@@ -186,12 +218,17 @@ void main_window::raise() {
 
 int main_window::run_message_loop() {
     while (!quit_posted_ && window_->shown()) {
-        Fl::wait();
-        // Fl::wait() repaints damaged windows before it blocks: repaint now, so a
-        // step that the repaint makes due runs here rather than after the next event.
+        // Paint what is damaged first: a repaint of the panel may make a step due.
         Fl::flush();
-        // Outside draw(): the steps a repaint of the status panel has made due.
-        if (!quit_posted_) engine_.run_computer_steps();
+        if (!engine_.computer_step_due()) {
+            Fl::wait();
+            continue;
+        }
+        // Between two of a quick computer's steps the window is served as usual,
+        // paints, menus and the close box included; then the next step.
+        Fl::check();
+        if (quit_posted_ || !window_->shown()) break;
+        if (engine_.run_computer_step()) drop_board_input_made_meanwhile(*window_);
     }
     window_->hide();
     return exit_code_;

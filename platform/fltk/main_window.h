@@ -35,7 +35,8 @@ public:
     // Shows the window in its normal size and brings it, and any box open over it, to the front.
     void raise();
     bool has_menu() const { return file_menu_ != nullptr && help_menu_ != nullptr; }
-    // Handles events until post_quit, running a quick computer's due steps after each.
+    // Handles events until post_quit, and runs a quick computer's due steps one
+    // per turn of the loop, serving the window between them.
     int run_message_loop();
     Fl_Window& widget() { return *window_; }
 

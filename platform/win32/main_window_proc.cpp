@@ -21,8 +21,6 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
         BeginPaint(window, &ps);
         shell::main_window_proc(engine, message, wparam, lparam);
         EndPaint(window, &ps);
-        // A quick computer's turn runs after the paint span is closed, not inside it.
-        engine.run_computer_steps();
         return 0;
     }
     const shell::proc_result result = shell::main_window_proc(engine, message, wparam, lparam);

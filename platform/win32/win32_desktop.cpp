@@ -84,15 +84,56 @@ bool win32_desktop::has_menu() { return GetMenu(window_->handle()) != nullptr; }
 
 void win32_desktop::show_main_window() { ShowWindow(window_->handle(), SW_SHOWNORMAL); }
 
-int win32_desktop::run_message_loop(game_engine&) {
-    MSG message;
-    BOOL got;
-    // GetMessage gives -1 once the window is gone; that ends the run too.
-    while ((got = GetMessageA(&message, window_->handle(), 0, 0)) > 0) {
-        if (!TranslateAcceleratorA(window_->handle(), accelerators_, &message)) TranslateMessage(&message);
-        DispatchMessageA(&message);
+// Mouse buttons and typed keys on the board; F1, F2 and the system keys
+// (Alt+F4, the menu) are commands, not moves.
+bool is_game_input(const MSG& m) {
+    switch (m.message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_CHAR:
+            return true;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+            return m.wParam != VK_F1 && m.wParam != VK_F2;
+        default:
+            return false;
     }
-    return got == 0 ? int(message.wParam) : 0;
+}
+
+void win32_desktop::dispatch(MSG& message) {
+    // Input made while the program was busy (a roll's animation, the bust
+    // notice, a computer's step) is dropped rather than taken as a move later.
+    const bool game_input = message.hwnd == window_->handle() && is_game_input(message);
+    if (game_input && LONG(message.time - busy_until_) <= 0) return;
+    if (!TranslateAcceleratorA(window_->handle(), accelerators_, &message)) TranslateMessage(&message);
+    DispatchMessageA(&message);
+    // The messages that reach the engine; a key's WM_KEYDOWN only makes its WM_CHAR.
+    const bool move =
+        message.message == WM_CHAR || message.message == WM_LBUTTONDOWN || message.message == WM_RBUTTONDOWN;
+    if (game_input && move) busy_until_ = GetTickCount();
+}
+
+int win32_desktop::run_message_loop(game_engine& engine) {
+    MSG message;
+    busy_until_ = GetTickCount();
+    for (;;) {
+        if (engine.computer_step_due()) {
+            // Between two of a quick computer's steps the window is served as
+            // usual: paints, menus, the close box; then the next step.
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT) return int(message.wParam);
+                dispatch(message);
+            }
+            if (engine.run_computer_step()) busy_until_ = GetTickCount();
+            continue;
+        }
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0) return int(message.wParam);
+        if (got < 0) return 0;
+        dispatch(message);
+    }
 }
 
 void win32_desktop::show_error(std::string_view text) {

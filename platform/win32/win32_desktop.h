@@ -38,6 +38,8 @@ public:
     void show_error(std::string_view text) override;
 
 private:
+    void dispatch(MSG& message);
+
     HINSTANCE instance_;
     game_engine& engine_;
     HACCEL accelerators_ = nullptr;
@@ -45,6 +47,9 @@ private:
     win32_sound sound_;
     win32_clock clock_;
     std::optional<win32_window> window_;
+    // The tick count at which the program last came back from a move or a computer's
+    // step: board input made before it was made while the program was busy.
+    DWORD busy_until_ = 0;
 };
 
 }  // namespace win32

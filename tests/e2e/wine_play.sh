@@ -2,7 +2,8 @@
 # The Windows program under Wine, driven as a player drives it: the set-up
 # dialog over the empty main window, Enter starts a game, the board's colours
 # where the board view puts them, R rolls and offers choices, a choice and a
-# stop hand the turn to the quick computer and back, F1 opens the about box
+# stop hand the turn to the quick computer and back, a double-click on Roll
+# rolls once, F1 opens the about box
 # and Enter closes it, and the close command asks before it quits.
 source "$(dirname "$0")/lib_wine.bash"
 
@@ -73,6 +74,14 @@ expect_client_pixel 379 391 0,180,0 "seat 1 active again after the computer's tu
 expect_client_pixel 421 407 0,255,0 "Roll button for seat 1"
 expect_client_pixel 421 335 "$background_rgb" "no Stop button before seat 1 rolls"
 
+# A double-click on Roll rolls once: the second click, made during the roll's
+# animation, is dropped rather than taking the lowest choice box where Roll was.
+xdotool mousemove $((client_x + 470)) $((client_y + 413)) click --repeat 2 --delay 20 1
+expect_client_pixel 418 410 0,255,0 "frame of the lowest choice box after the double-click"
+sleep 1
+[ "$(client_pixel 421 407)" = "$background_rgb" ] || fail "the second click of a double-click took a choice"
+pass "a double-click on Roll leaves the choice waiting"
+
 key "$main" F1
 wait_for_window "About Zarvelin" 60 >/dev/null
 pass "F1 opens the about box"
@@ -87,7 +96,7 @@ pass "the close command asks \"Confirm Quit\""
 key "$(find_window "Confirm Quit")" Escape
 wait_until 60 "the question to close" window_gone "Confirm Quit"
 program_ended zarvelin && fail "the program ended although the quit was cancelled"
-expect_client_pixel 421 407 0,255,0 "the game goes on after Cancel"
+expect_client_pixel 418 410 0,255,0 "the game goes on after Cancel, the choice still waiting"
 
 # OK quits with exit status 0.
 key "$main" alt+F4

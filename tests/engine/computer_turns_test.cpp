@@ -95,7 +95,8 @@ TEST_F(computer_turns, at_quick_pace_the_whole_turn_runs_and_hands_back) {
     next_roll_is({1, 2, 3, 4});
     computer.column_answer = 3;
     computer.stop_answer = 1;
-    engine.handle_stop_key();  // the computer rolls, takes (3,7), stops
+    engine.handle_stop_key();
+    engine.run_computer_steps();  // the computer rolls, takes (3,7), stops
     EXPECT_EQ(engine.current_player, 0u);
     EXPECT_EQ(engine.progress[1][3], 1u);
     EXPECT_EQ(engine.progress[1][7], 1u);
@@ -142,6 +143,7 @@ TEST(computer_chain, two_hundred_games_run_in_a_loop_not_a_recursion) {
     };
     engine.seed_dice(12345);
     engine.new_game(2, 3);
+    engine.run_computer_steps();
     engine.delete_drawing_objects();
     EXPECT_TRUE(window.quit_posted);
     EXPECT_EQ(watch.games, 200);

@@ -23,6 +23,7 @@ int main() {
     window.answerer = [](const headless::message_box_call&) { return platform::answer::no; };
     engine.seed_dice(5);
     engine.new_game(2, 3);
+    engine.run_computer_steps();
     engine.delete_drawing_objects();
     return window.quit_posted ? 0 : 1;
 }

@@ -29,32 +29,18 @@ TEST(engine_game_view, answers_from_the_engine_at_the_moment_of_the_call) {
     EXPECT_EQ(view.die(3), 5);
 }
 
-TEST(engine_game_view, players_are_made_once_for_the_first_game) {
+TEST(engine_game_view, players_are_kept_while_the_number_of_seats_stays) {
     const int before = completion_search::search_count();
     game_engine engine;
     engine.new_game(3, 3);
     EXPECT_EQ(completion_search::search_count(), before + 3);
+    const game_player* first = engine.view->player(0);
     engine.new_game(3, 5);
     EXPECT_EQ(completion_search::search_count(), before + 3);
+    EXPECT_EQ(engine.view->player(0), first);
+    engine.new_game(2, 3);  // the old players are released, not leaked
+    EXPECT_EQ(completion_search::search_count(), before + 2);
 }
-
-class changed_seat_count : public ::testing::TestWithParam<int> {};
-
-// The message comes at once: standard input stays silent and is never read.
-TEST_P(changed_seat_count, ends_the_process_without_waiting) {
-    fatal_child child(stdin_holds::silence);
-    game_engine engine;
-    engine.new_game(3, 3);
-    EXPECT_EXIT(
-        {
-            child.enter();
-            engine.new_game(std::uint32_t(GetParam()), 3);
-        },
-        testing::ExitedWithCode(1), "");
-    EXPECT_EQ(child.output(), "Changing number of players is not yet implemented\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(seats, changed_seat_count, testing::Values(2, 4));
 
 TEST(engine_game_view, the_view_goes_with_the_engine) {
     fatal_child child(stdin_holds::nothing);
