@@ -37,7 +37,7 @@ static_assert(std::string_view(ABOUT_CREDIT_1) == shell::about_text::credit_1);
 static_assert(std::string_view(ABOUT_CREDIT_2) == shell::about_text::credit_2);
 static_assert(std::string_view(ABOUT_CREDITS_NOTE) == shell::about_text::credits_note);
 static_assert(std::string_view(ABOUT_RULES_INTRO) == shell::about_text::rules_intro);
-static_assert(std::string_view(ABOUT_RULES_PAGE) == shell::about_text::rules_page);
+static_assert(std::string_view(ABOUT_RULES_PAGE) == shell::about_text::rules_page_beside_exe);
 static_assert(msg::wm_initdialog == WM_INITDIALOG && msg::wm_command == WM_COMMAND &&
               msg::wm_close == WM_CLOSE);
 
