@@ -62,6 +62,8 @@ public:
         text.resize(GetDlgItemTextA(handle_, id, text.data(), int(text.size())));
         return text;
     }
+    // The "A" calls' text: the ANSI code page's bytes.
+    shell::text_encoding encoding() override { return shell::text_encoding::ansi_code_page; }
     void enable(int id, bool enabled) override { EnableWindow(GetDlgItem(handle_, id), enabled); }
     void end(int result) override { EndDialog(handle_, result); }
     platform::rect outer_rect() override {
