@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/game_engine.h"
 #include "strategy/completion_search.h"
 #include "tests/players/fatal_exit_support.h"
@@ -54,7 +56,10 @@ TEST_P(changed_seat_count, ends_the_process_without_waiting) {
     EXPECT_EQ(child.output(), "Changing number of players is not yet implemented\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(seats, changed_seat_count, testing::Values(2, 4));
+INSTANTIATE_TEST_SUITE_P(seats, changed_seat_count, testing::Values(2, 4),
+                         [](const testing::TestParamInfo<int>& seats) {
+                             return "to_" + std::to_string(seats.param) + "_seats";
+                         });
 
 TEST(engine_game_view, the_view_goes_with_the_engine) {
     fatal_child child(stdin_holds::nothing);
