@@ -45,6 +45,6 @@
 #define ABOUT_CREDITS_NOTE \
     "Written by the Zarvelin project team. The computer opponent plays every roll exactly."
 #define ABOUT_RULES_INTRO "For complete information on how to play this game, please check out the web page:"
-#define ABOUT_RULES_PAGE "share/doc/zarvelin/rules.html"
+#define ABOUT_RULES_PAGE "rules.html, beside zarvelin.exe"
 
 #endif

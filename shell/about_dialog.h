@@ -16,8 +16,9 @@ constexpr const char* credits_note =
     "Written by the Zarvelin project team. The computer opponent plays every roll exactly.";
 constexpr const char* rules_intro =
     "For complete information on how to play this game, please check out the web page:";
-// Where the rules page is installed, relative to the program's install prefix.
-constexpr const char* rules_page = "share/doc/zarvelin/rules.html";
+// The last line: the Windows program's download carries the rules page beside
+// the program. The Linux program names the real path of its copy instead.
+constexpr const char* rules_page_beside_exe = "rules.html, beside zarvelin.exe";
 }  // namespace about_text
 
 constexpr int about_ok = 1;

@@ -11,6 +11,10 @@
 
 namespace shell {
 
+// How a dialog's texts are encoded: the Windows program's in the ANSI code
+// page, one byte a character; the FLTK program's in UTF-8.
+enum class text_encoding { ansi_code_page, utf8 };
+
 class dialog {
 public:
     virtual ~dialog() = default;
@@ -20,6 +24,8 @@ public:
     // SetDlgItemText / GetDlgItemText; text returns the whole text, callers cut it.
     virtual void set_text(int id, std::string_view text) = 0;
     virtual std::string text(int id) = 0;
+    // The encoding of those texts, which says where a long one may be cut.
+    virtual text_encoding encoding() = 0;
     // EnableWindow(GetDlgItem(id)).
     virtual void enable(int id, bool enabled) = 0;
     // EndDialog: the modal loop ends once the procedure has returned.

@@ -17,13 +17,16 @@ namespace {
 
 constexpr int name_ids[4] = {name_1, name_2, name_3, name_4};
 
-// GetDlgItemText reads into 256 bytes: at most 255 characters of the name are
-// kept. A cut never splits a UTF-8 sequence, so the stored name stays valid text.
+// GetDlgItemText reads into 256 bytes: at most 255 bytes of the name are kept.
+// In the ANSI code page that is where the buffer cuts it; in UTF-8 the cut
+// steps back so as not to split a character, and the name stays valid text.
 std::string read_name(dialog& d, int id) {
     std::string text = d.text(id);
     if (text.size() <= 255) return text;
     std::size_t end = 255;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80) --end;
+    if (d.encoding() == text_encoding::utf8) {
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80) --end;
+    }
     text.resize(end);
     return text;
 }

@@ -1,5 +1,8 @@
 #include "dialog_templates.h"
 
+#include <string>
+
+#include "rules_page.h"
 #include "shell/about_dialog.h"
 
 namespace fltk_backend {
@@ -34,16 +37,6 @@ constexpr control_template setup_controls[] = {
     {0, k::label, "Number of Columns to Win:", 24, 138, 87, 8},
 };
 
-constexpr control_template about_controls[] = {
-    {1, k::default_button, "OK", 63, 101, 50, 14},
-    {0, k::label, shell::about_text::title, 66, 7, 43, 8},
-    {0, k::label, shell::about_text::credit_1, 46, 19, 82, 8},
-    {0, k::label, shell::about_text::credits_note, 7, 38, 162, 18},
-    {0, k::label, shell::about_text::rules_page, 18, 84, 139, 8},
-    {0, k::label, shell::about_text::credit_2, 46, 27, 90, 8},
-    {0, k::label, shell::about_text::rules_intro, 7, 64, 162, 17},
-};
-
 }  // namespace
 
 const dialog_template_data& setup_template() {
@@ -52,7 +45,17 @@ const dialog_template_data& setup_template() {
 }
 
 const dialog_template_data& about_template() {
-    static const dialog_template_data data{shell::about_text::caption, 176, 122, about_controls};
+    static const std::string rules_page = rules_page_location();
+    static const control_template controls[] = {
+        {1, k::default_button, "OK", 63, 101, 50, 14},
+        {0, k::label, shell::about_text::title, 66, 7, 43, 8},
+        {0, k::label, shell::about_text::credit_1, 46, 19, 82, 8},
+        {0, k::label, shell::about_text::credits_note, 7, 38, 162, 18},
+        {0, k::label, rules_page.c_str(), 18, 84, 139, 8},
+        {0, k::label, shell::about_text::credit_2, 46, 27, 90, 8},
+        {0, k::label, shell::about_text::rules_intro, 7, 64, 162, 17},
+    };
+    static const dialog_template_data data{shell::about_text::caption, 176, 122, controls};
     return data;
 }
 

@@ -9,7 +9,32 @@
 
 namespace fltk_backend {
 
-void select_board_font() { fl_font(FL_HELVETICA_BOLD, 13); }
+namespace {
+
+constexpr Fl_Font board_font = FL_HELVETICA_BOLD;
+constexpr int largest_board_font_size = 13;
+// The buttons and choice boxes are 18 pixels high inside a 1-pixel frame; an
+// opaque text cell taller than the rest would paint over the frame.
+constexpr int text_cell_limit = 18 - 2;
+
+// The font's cell height depends on the machine's fonts and screen, so it is
+// measured rather than assumed: the largest size whose cell fits the boxes.
+int fitting_board_font_size() {
+    int size = largest_board_font_size;
+    for (; size > 1; --size) {
+        fl_font(board_font, size);
+        if (fl_height() <= text_cell_limit) break;
+    }
+    return size;
+}
+
+}  // namespace
+
+void select_board_font() {
+    // Measured once, with the first drawing at start-up.
+    static const int size = fitting_board_font_size();
+    fl_font(board_font, size);
+}
 
 fltk_canvas::fltk_canvas(Fl_Window& window, int origin_x, int origin_y, int width, int height)
     : origin_x_(origin_x), origin_y_(origin_y) {

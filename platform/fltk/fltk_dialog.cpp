@@ -8,6 +8,7 @@
 #include <FL/fl_draw.H>
 
 #include "message_box.h"
+#include "plain_label.h"
 #include "shell/window_messages.h"
 
 namespace fltk_backend {
@@ -72,6 +73,7 @@ Fl_Widget* make_control(const control_template& c, base_units u) {
             // Statics taller than one line wrap within their box.
             const Fl_Align wrap = c.height > 10 ? FL_ALIGN_WRAP : 0;
             widget->align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | wrap);
+            widget->labeltype(plain_label());  // a path may hold an '@'
             break;
         }
     }

@@ -31,6 +31,7 @@ public:
     bool is_checked(int id) override;
     void set_text(int id, std::string_view text) override;
     std::string text(int id) override;
+    shell::text_encoding encoding() override { return shell::text_encoding::utf8; }
     void enable(int id, bool enabled) override;
     void end(int result) override;
     platform::rect outer_rect() override;

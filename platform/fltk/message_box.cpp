@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "plain_label.h"
+
 namespace fltk_backend {
 
 namespace {
@@ -119,6 +121,7 @@ platform::answer message_box(Fl_Window* owner, std::string_view text, std::strin
     if (has_icon) picture = std::make_unique<icon_box>(margin, margin, icon);
     Fl_Box body(margin + icon_w, margin, text_w, body_h);
     body.copy_label(message.c_str());
+    body.labeltype(plain_label());  // a name in the text is shown as typed
     body.labelfont(FL_HELVETICA);
     body.labelsize(14);
     body.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);

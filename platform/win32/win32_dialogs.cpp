@@ -37,7 +37,7 @@ static_assert(std::string_view(ABOUT_CREDIT_1) == shell::about_text::credit_1);
 static_assert(std::string_view(ABOUT_CREDIT_2) == shell::about_text::credit_2);
 static_assert(std::string_view(ABOUT_CREDITS_NOTE) == shell::about_text::credits_note);
 static_assert(std::string_view(ABOUT_RULES_INTRO) == shell::about_text::rules_intro);
-static_assert(std::string_view(ABOUT_RULES_PAGE) == shell::about_text::rules_page);
+static_assert(std::string_view(ABOUT_RULES_PAGE) == shell::about_text::rules_page_beside_exe);
 static_assert(msg::wm_initdialog == WM_INITDIALOG && msg::wm_command == WM_COMMAND &&
               msg::wm_close == WM_CLOSE);
 
@@ -62,6 +62,8 @@ public:
         text.resize(GetDlgItemTextA(handle_, id, text.data(), int(text.size())));
         return text;
     }
+    // The "A" calls' text: the ANSI code page's bytes.
+    shell::text_encoding encoding() override { return shell::text_encoding::ansi_code_page; }
     void enable(int id, bool enabled) override { EnableWindow(GetDlgItem(handle_, id), enabled); }
     void end(int result) override { EndDialog(handle_, result); }
     platform::rect outer_rect() override {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/game_engine.h"
 #include "strategy/completion_search.h"
 #include "tests/players/fatal_exit_support.h"

@@ -83,7 +83,10 @@ TEST_P(vl_game_death, six_seats) {
     EXPECT_EQ(child.output(), "Error - too many players: 6.\nHit Enter to continue:");
 }
 
-INSTANTIATE_TEST_SUITE_P(stdin, vl_game_death, testing::Values(stdin_holds::a_line, stdin_holds::nothing));
+INSTANTIATE_TEST_SUITE_P(stdin, vl_game_death, testing::Values(stdin_holds::a_line, stdin_holds::nothing),
+                         [](const testing::TestParamInfo<stdin_holds>& input) {
+                             return input.param == stdin_holds::a_line ? "reading_a_line" : "at_end_of_input";
+                         });
 
 // Without input the fatal paths wait: the child sits on its read until the alarm.
 TEST(vl_game_death_wait, fatal_paths_wait_for_a_line) {

@@ -23,6 +23,7 @@ public:
     bool is_checked(int id) override { return checked[id]; }
     void set_text(int id, std::string_view t) override { texts[id] = std::string(t); }
     std::string text(int id) override { return texts[id]; }
+    shell::text_encoding encoding() override { return text_encoding; }
     void enable(int id, bool on) override { enabled[id] = on; }
     void end(int result) override {
         ended = true;
@@ -51,6 +52,7 @@ public:
     };
     std::map<int, bool> checked;
     std::map<int, std::string> texts;
+    shell::text_encoding text_encoding = shell::text_encoding::utf8;
     std::map<int, bool> enabled;
     std::vector<box> boxes;
     bool ended = false;
@@ -246,13 +248,37 @@ TEST_F(setup_dialog, start_game_stores_every_setting_greyed_names_included) {
     EXPECT_EQ(settings().player_names[3], "Dora");
 }
 
-TEST_F(setup_dialog, names_keep_at_most_255_bytes_without_splitting_a_character) {
-    send(msg::wm_initdialog);
-    dialog.texts[name_1] = std::string(300, 'a');
-    dialog.texts[name_2] = std::string(254, 'b') + "\xc3\xa9" + "cc";  // é straddles byte 255
-    ASSERT_TRUE(send(msg::wm_command, start_game));
-    EXPECT_EQ(settings().player_names[0], std::string(255, 'a'));
-    EXPECT_EQ(settings().player_names[1], std::string(254, 'b'));
+// A long name as each platform's edit control returns it, and what is kept of
+// it: the Windows program's text is in the ANSI code page, where every byte is
+// a character and GetDlgItemTextA's 256-byte buffer keeps 255 of them; the
+// Linux program's is UTF-8, cut before a character that byte 255 would split.
+TEST_F(setup_dialog, long_names_keep_255_bytes_as_each_platform_encodes_them) {
+    using enum shell::text_encoding;
+    auto repeat = [](std::string_view piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) text += piece;
+        return text;
+    };
+    struct cut {
+        shell::text_encoding encoding;
+        std::string typed, kept;
+    };
+    const cut cases[] = {
+        {ansi_code_page, std::string(300, 'a'), std::string(255, 'a')},
+        {ansi_code_page, std::string(300, '\xa9'), std::string(255, '\xa9')},  // '©' in Windows-1252
+        {ansi_code_page, std::string(254, 'b') + "\xc3\xa9" + "cc", std::string(254, 'b') + "\xc3"},
+        {utf8, std::string(300, 'a'), std::string(255, 'a')},
+        {utf8, repeat("\xc2\xa9", 150), repeat("\xc2\xa9", 127)},                  // '©' in UTF-8
+        {utf8, std::string(254, 'b') + "\xc3\xa9" + "cc", std::string(254, 'b')},  // 'é' straddles byte 255
+    };
+    for (const cut& c : cases) {
+        dialog = fake_dialog{};
+        dialog.text_encoding = c.encoding;
+        send(msg::wm_initdialog);
+        dialog.texts[name_1] = c.typed;
+        ASSERT_TRUE(send(msg::wm_command, start_game));
+        EXPECT_EQ(settings().player_names[0], c.kept) << "case " << &c - cases;
+    }
 }
 
 TEST_F(setup_dialog, the_close_box_applies_like_start_game_and_esc_does_nothing) {
