@@ -54,6 +54,8 @@ public:
     // Synchronous play returns when the sound has ended; asynchronous play
     // returns at once and is cut off by the next sound.
     virtual void play(sound_id which, bool wait) = 0;
+    // Muted, nothing is heard, and a synchronous play still lasts the sound's length.
+    virtual void set_muted(bool muted) = 0;
 };
 
 class clock {

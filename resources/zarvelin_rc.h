@@ -35,6 +35,11 @@
 #define IDM_NEW_GAME 40001
 #define IDM_EXIT 40002
 #define IDM_ABOUT 40003
+/* The additions' commands, after the described ones. */
+#define IDM_HOW_TO_PLAY 40004
+#define IDM_HINT 40005
+#define IDM_RECORDS 40006
+#define IDM_SOUND 40007
 
 #define QUIT_PROMPT_TEXT "Are you sure you want to quit this game?"
 

@@ -37,7 +37,7 @@ devices fltk_desktop::engine_devices() {
 bool fltk_desktop::register_window_class() { return true; }
 
 platform::window* fltk_desktop::create_main_window() {
-    window_ = std::make_unique<main_window>(engine_);
+    window_ = std::make_unique<main_window>(engine_, *sound_);
     return window_.get();
 }
 

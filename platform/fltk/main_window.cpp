@@ -7,6 +7,7 @@
 #include <FL/x.H>
 #include <X11/keysym.h>
 
+#include "companion/companion_messages.h"
 #include "dialog_templates.h"
 #include "engine/game_engine.h"
 #include "fltk_canvas.h"
@@ -14,7 +15,6 @@
 #include "message_box.h"
 #include "platform/null_canvas.h"
 #include "shell/about_dialog.h"
-#include "shell/main_window_proc.h"
 #include "shell/setup_dialog.h"
 #include "shell/window_messages.h"
 #include "zarvelin_16.xpm"
@@ -25,11 +25,6 @@ namespace fltk_backend {
 namespace {
 
 constexpr platform::colour background = platform::rgb(100, 0, 100);
-
-shell::proc_result send(game_engine& engine, std::uint32_t message, std::uintptr_t wparam,
-                        std::intptr_t lparam = 0) {
-    return shell::main_window_proc(engine, message, wparam, lparam);
-}
 
 // The character a key event types, as WM_CHAR would carry it; 0 for none.
 unsigned typed_character() {
@@ -73,15 +68,15 @@ void drop_board_input_made_meanwhile(Fl_Window& window) {
 // The drawing area: paint requests, typed characters and mouse buttons.
 class board_area final : public Fl_Widget {
 public:
-    board_area(game_engine& engine, int x, int y)
-        : Fl_Widget(x, y, main_window::client_width, main_window::client_height), engine_(engine) {}
+    board_area(main_window& owner, int x, int y)
+        : Fl_Widget(x, y, main_window::client_width, main_window::client_height), owner_(owner) {}
 
     void draw() override {
         // The class brush erases the background; then the paint route. A quick
         // computer's step that the repaint makes due runs from the message loop.
         fl_color(platform::red(background), platform::green(background), platform::blue(background));
         fl_rectf(x(), y(), w(), h());
-        send(engine_, msg::wm_paint, 0);
+        owner_.send(msg::wm_paint, 0);
     }
 
     int handle(int event) override {
@@ -94,15 +89,21 @@ public:
                 if (button != FL_LEFT_MOUSE && button != FL_RIGHT_MOUSE) return 0;
                 take_focus();
                 const auto message = button == FL_LEFT_MOUSE ? msg::wm_lbuttondown : msg::wm_rbuttondown;
-                send(engine_, message, 0, msg::make_point_lparam(Fl::event_x() - x(), Fl::event_y() - y()));
+                owner_.send(message, 0, msg::make_point_lparam(Fl::event_x() - x(), Fl::event_y() - y()));
                 drop_board_input_made_meanwhile(*window());
                 return 1;
             }
             case FL_KEYBOARD: {
+                // The arrow keys reach the window as WM_KEYDOWN does on Windows.
+                if (Fl::event_key() == FL_Up || Fl::event_key() == FL_Down) {
+                    const auto key =
+                        Fl::event_key() == FL_Up ? companion::msg::vk_up : companion::msg::vk_down;
+                    return owner_.send(companion::msg::wm_keydown, key).default_processing ? 0 : 1;
+                }
                 const unsigned ch = typed_character();
                 if (ch == 0) return 0;
                 // Unrouted keys go on to the menus' shortcuts, as default processing would.
-                if (send(engine_, msg::wm_char, ch).default_processing) return 0;
+                if (owner_.send(msg::wm_char, ch).default_processing) return 0;
                 drop_board_input_made_meanwhile(*window());
                 return 1;
             }
@@ -112,10 +113,10 @@ public:
     }
 
 private:
-    game_engine& engine_;
+    main_window& owner_;
 };
 
-main_window::main_window(game_engine& engine) : engine_(engine) {
+main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(engine) {
     const int width = client_width, height = menu_height + client_height;
     window_ = std::make_unique<Fl_Window>(width, height, "Zarvelin");
     window_->xclass("zarvelin");
@@ -126,15 +127,20 @@ main_window::main_window(game_engine& engine) : engine_(engine) {
     constexpr int help_width = 56;
     file_menu_ = new Fl_Menu_Bar(0, 0, width - help_width, menu_height);
     file_menu_->add("&File/&New Game", FL_F + 2, on_menu, reinterpret_cast<void*>(msg::cmd_new_game));
+    file_menu_->add("&File/&Sound", 0, on_menu, reinterpret_cast<void*>(companion::msg::cmd_sound),
+                    FL_MENU_TOGGLE);
     file_menu_->add("&File/E&xit", FL_ALT + FL_F + 4, on_menu, reinterpret_cast<void*>(msg::cmd_exit));
     help_menu_ = new Fl_Menu_Bar(width - help_width, 0, help_width, menu_height);
+    help_menu_->add("&Help/&How to Play", 0, on_menu,
+                    reinterpret_cast<void*>(companion::msg::cmd_how_to_play));
+    help_menu_->add("&Help/&Hint", 'h', on_menu, reinterpret_cast<void*>(companion::msg::cmd_hint));
     help_menu_->add("&Help/&About Zarvelin...", FL_F + 1, on_menu, reinterpret_cast<void*>(msg::cmd_about));
     for (Fl_Menu_Bar* bar : {file_menu_, help_menu_}) {
         bar->user_data(this);  // an item's callback gets the bar, whose user data is the window
         bar->box(FL_FLAT_BOX);
         bar->visible_focus(0);
     }
-    board_ = new board_area(engine, 0, menu_height);
+    board_ = new board_area(*this, 0, menu_height);
     window_->end();
     window_->size_range(width, height, width, height);  // not resizable, so no maximise box
 
@@ -142,20 +148,27 @@ main_window::main_window(game_engine& engine) : engine_(engine) {
     static Fl_RGB_Image big_rgb(&big), small_rgb(&small);
     const Fl_RGB_Image* icons[] = {&big_rgb, &small_rgb};
     window_->icons(icons, 2);
+
+    services_ = std::make_unique<desktop_services>(*file_menu_);
+    additions_ = std::make_unique<companion::additions>(engine_, *services_, sound);
+}
+
+shell::proc_result main_window::send(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) {
+    return additions_->window_proc(message, wparam, lparam);
 }
 
 main_window::~main_window() = default;
 
 void main_window::on_menu(Fl_Widget* bar, void* command) {
     auto* self = static_cast<main_window*>(bar->user_data());
-    send(self->engine_, msg::wm_command, reinterpret_cast<std::uintptr_t>(command));
+    self->send(msg::wm_command, reinterpret_cast<std::uintptr_t>(command));
 }
 
 void main_window::on_close(Fl_Widget*, void* data) {
     // FLTK closes a window on Esc too; only the close box and Alt+F4 are the close command.
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
     auto* self = static_cast<main_window*>(data);
-    send(self->engine_, msg::wm_syscommand, msg::sc_close);
+    self->send(msg::wm_syscommand, msg::sc_close);
 }
 
 std::unique_ptr<platform::canvas> main_window::get_canvas() {

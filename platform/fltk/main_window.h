@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include "companion/additions.h"
+#include "desktop_services.h"
 #include "platform/window.h"
 
 class game_engine;
@@ -21,7 +23,7 @@ class main_window final : public platform::window {
 public:
     static constexpr int client_width = 528, client_height = 430, menu_height = 25;
 
-    explicit main_window(game_engine& engine);
+    main_window(game_engine& engine, platform::sound& sound);
     ~main_window() override;
 
     std::unique_ptr<platform::canvas> get_canvas() override;
@@ -39,6 +41,8 @@ public:
     // per turn of the loop, serving the window between them.
     int run_message_loop();
     Fl_Window& widget() { return *window_; }
+    // A message to the window: through the additions to the described routing.
+    shell::proc_result send(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam = 0);
 
 private:
     static void on_menu(Fl_Widget*, void* command);
@@ -49,6 +53,8 @@ private:
     Fl_Menu_Bar* file_menu_ = nullptr;
     Fl_Menu_Bar* help_menu_ = nullptr;
     board_area* board_ = nullptr;
+    std::unique_ptr<desktop_services> services_;
+    std::unique_ptr<companion::additions> additions_;
     bool quit_posted_ = false;
     int exit_code_ = 0;
 };

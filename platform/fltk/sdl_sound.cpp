@@ -82,7 +82,7 @@ sdl_sound::clip sdl_sound::load(const unsigned char* wav, unsigned long size) {
 void sdl_sound::play(platform::sound_id which, bool wait) {
     const clip& c = clips_[which == platform::sound_id::click ? 0 : 1];
     const auto start = std::chrono::steady_clock::now();
-    if (device_) {
+    if (device_ && !muted_) {
         SDL_ClearQueuedAudio(device_);  // a later sound cuts off the one before
         SDL_QueueAudio(device_, c.samples.data(), Uint32(c.samples.size()));
     }

@@ -21,6 +21,7 @@ public:
     sdl_sound& operator=(const sdl_sound&) = delete;
 
     void play(platform::sound_id which, bool wait) override;
+    void set_muted(bool muted) override { muted_ = muted; }
     bool has_device() const { return device_ != 0; }
 
 private:
@@ -33,6 +34,7 @@ private:
     SDL_AudioDeviceID device_ = 0;
     SDL_AudioSpec spec_{};
     std::array<clip, 2> clips_;
+    bool muted_ = false;
 };
 
 }  // namespace fltk_backend

@@ -151,7 +151,7 @@ platform::colour headless_graphics::nearest_colour(platform::colour c) {
 }
 
 void headless_sound::play(platform::sound_id which, bool wait) {
-    if (record_) played.push_back({which, wait});
+    if (record_) played.push_back({which, wait, muted_});
 }
 
 void virtual_clock::sleep(int milliseconds) {

@@ -23,6 +23,7 @@ struct message_box_call {
 struct sound_call {
     platform::sound_id which;
     bool wait;
+    bool muted = false;
     friend bool operator==(const sound_call&, const sound_call&) = default;
 };
 
@@ -80,10 +81,12 @@ class headless_sound final : public platform::sound {
 public:
     explicit headless_sound(bool record = true) : record_(record) {}
     void play(platform::sound_id which, bool wait) override;
+    void set_muted(bool muted) override { muted_ = muted; }
     std::vector<sound_call> played;
 
 private:
     bool record_;
+    bool muted_ = false;
 };
 
 // Sleeps return at once and are recorded.

@@ -4,7 +4,14 @@
 
 #include <windows.h>
 
+namespace companion {
+class additions;
+}
+
 namespace win32 {
+
+// The additions the window's messages pass through on their way to the described routing.
+void route_through(companion::additions* additions);
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 

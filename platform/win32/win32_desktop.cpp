@@ -73,6 +73,9 @@ platform::window* win32_desktop::create_main_window() {
     HWND handle = CreateWindowExA(0, window_class_name, "Zarvelin", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                   left, top, width, height, nullptr, nullptr, instance_, nullptr);
     if (!handle) return nullptr;
+    services_.emplace(handle);
+    additions_.emplace(engine_, *services_, sound_);
+    route_through(&*additions_);
     return &window_.emplace(instance_, handle);
 }
 

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "companion/additions.h"
+#include "platform/win32/desktop_services.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_graphics.h"
 #include "platform/win32/win32_sound.h"
@@ -47,6 +49,8 @@ private:
     win32_sound sound_;
     win32_clock clock_;
     std::optional<win32_window> window_;
+    std::optional<desktop_services> services_;
+    std::optional<companion::additions> additions_;
     // The tick count at which the program last came back from a move or a computer's
     // step: board input made before it was made while the program was busy.
     DWORD busy_until_ = 0;

@@ -1,0 +1,82 @@
+#include "companion/additions.h"
+
+#include "companion/companion_messages.h"
+#include "companion/hint.h"
+#include "engine/game_engine.h"
+#include "shell/window_messages.h"
+
+namespace companion {
+
+namespace {
+
+constexpr shell::proc_result handled{};
+
+}  // namespace
+
+additions::additions(game_engine& engine, platform::companion_services& host, platform::sound& sound)
+    : engine_(engine), host_(host), sound_(sound) {
+    host_.check_sound_item(sound_on_);
+}
+
+shell::proc_result additions::window_proc(std::uint32_t message, std::uintptr_t wparam,
+                                          std::intptr_t lparam) {
+    switch (message) {
+        case msg::wm_keydown:
+            if (wparam == msg::vk_up || wparam == msg::vk_down) {
+                if (selection_.move(engine_, wparam == msg::vk_up)) return handled;
+            }
+            break;
+        case ::msg::wm_char:
+            if ((wparam == '\r' || wparam == ' ') && selection_.take(engine_)) return handled;
+            selection_.forget();
+            break;
+        case ::msg::wm_lbuttondown:
+        case ::msg::wm_rbuttondown:
+            selection_.forget();
+            break;
+        case ::msg::wm_command:
+            switch (std::uint32_t(wparam & 0xffff)) {
+                case msg::cmd_how_to_play:
+                    how_to_play();
+                    return handled;
+                case msg::cmd_hint:
+                    hint();
+                    return handled;
+                case msg::cmd_sound:
+                    switch_sound();
+                    return handled;
+                default:
+                    selection_.forget();
+                    break;
+            }
+            break;
+        case ::msg::wm_paint: {
+            const auto result = shell::main_window_proc(engine_, message, wparam, lparam);
+            selection_.repaint(engine_);
+            return result;
+        }
+        default:
+            break;
+    }
+    return shell::main_window_proc(engine_, message, wparam, lparam);
+}
+
+void additions::how_to_play() {
+    const std::string page = host_.rules_page();
+    if (host_.open_in_browser(page)) return;
+    engine_.window->message_box("The rules page could not be opened in a browser. It is here:\n" + page,
+                                "How to Play", platform::buttons::ok, platform::icon::none);
+}
+
+void additions::hint() {
+    if (!hint_available(engine_)) return;
+    engine_.window->message_box(advice(engine_), "Hint", platform::buttons::ok, platform::icon::none);
+}
+
+void additions::switch_sound() {
+    sound_on_ = !sound_on_;
+    sound_.set_muted(!sound_on_);
+    host_.check_sound_item(sound_on_);
+}
+
+}  // namespace companion

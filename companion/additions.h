@@ -1,0 +1,43 @@
+// The additions a player meets in the desktop programs: How to Play, the hint,
+// choosing with the arrow keys and the sound switch (with the remembered set-up
+// and the records to come). They stand between the desktop's window and the
+// described routing, which they leave as it is: a message that is not theirs
+// goes on to shell::main_window_proc unchanged.
+#pragma once
+
+#include <cstdint>
+
+#include "companion/keyboard_selection.h"
+#include "platform/companion_services.h"
+#include "shell/main_window_proc.h"
+
+class game_engine;
+
+namespace platform {
+class sound;
+}
+
+namespace companion {
+
+class additions {
+public:
+    additions(game_engine& engine, platform::companion_services& host, platform::sound& sound);
+
+    // Every message of the main window: the additions' own, then the described routing.
+    shell::proc_result window_proc(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam);
+
+    bool sound_on() const { return sound_on_; }
+
+private:
+    void how_to_play();
+    void hint();
+    void switch_sound();
+
+    game_engine& engine_;
+    platform::companion_services& host_;
+    platform::sound& sound_;
+    keyboard_selection selection_;
+    bool sound_on_ = true;
+};
+
+}  // namespace companion

@@ -1,0 +1,20 @@
+// What the additions to the game ask of the desktop, beyond the services the
+// described program uses: each named for what is asked.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class companion_services {
+public:
+    virtual ~companion_services() = default;
+    // Where the rules page is on this machine.
+    virtual std::string rules_page() = 0;
+    // Opens a local page in the desktop's browser; false when it cannot.
+    virtual bool open_in_browser(const std::string& path) = 0;
+    // The File menu's Sound item shows its check mark, or not.
+    virtual void check_sound_item(bool on) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,64 @@
+#include "desktop_services.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "rules_page.h"
+
+namespace fltk_backend {
+
+namespace {
+
+// The program of that name on the PATH, or empty.
+std::string find_on_path(std::string_view name) {
+    const char* path = std::getenv("PATH");
+    std::string_view rest = path ? path : "";
+    while (!rest.empty()) {
+        const auto end = rest.find(':');
+        const std::string folder(rest.substr(0, end));
+        rest = end == std::string_view::npos ? "" : rest.substr(end + 1);
+        const std::string candidate = (folder.empty() ? "." : folder) + "/" + std::string(name);
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string desktop_services::rules_page() { return rules_page_location(); }
+
+bool desktop_services::open_in_browser(const std::string& path) {
+    std::error_code failed;
+    if (!std::filesystem::is_regular_file(path, failed)) return false;
+    const std::string opener = find_on_path("xdg-open");
+    if (opener.empty()) return false;
+    // Started twice removed, so the browser never waits on us and leaves no zombie behind.
+    const pid_t child = fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        if (fork() == 0) {
+            execl(opener.c_str(), "xdg-open", path.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void desktop_services::check_sound_item(bool on) {
+    auto* item = const_cast<Fl_Menu_Item*>(file_menu_.find_item("&File/&Sound"));
+    if (!item) return;
+    if (on)
+        item->set();
+    else
+        item->clear();
+}
+
+}  // namespace fltk_backend

@@ -1,0 +1,23 @@
+// What the additions ask of the Linux desktop: the rules page, the browser
+// (xdg-open) and the File menu's Sound check mark.
+#pragma once
+
+#include <FL/Fl_Menu_Bar.H>
+
+#include "platform/companion_services.h"
+
+namespace fltk_backend {
+
+class desktop_services final : public platform::companion_services {
+public:
+    explicit desktop_services(Fl_Menu_Bar& file_menu) : file_menu_(file_menu) {}
+
+    std::string rules_page() override;
+    bool open_in_browser(const std::string& path) override;
+    void check_sound_item(bool on) override;
+
+private:
+    Fl_Menu_Bar& file_menu_;
+};
+
+}  // namespace fltk_backend

@@ -1,0 +1,23 @@
+// What the additions ask of Windows: the rules page beside zarvelin.exe, the
+// browser (ShellExecuteA) and the File menu's Sound check mark.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/companion_services.h"
+
+namespace win32 {
+
+class desktop_services final : public platform::companion_services {
+public:
+    explicit desktop_services(HWND window) : window_(window) {}
+
+    std::string rules_page() override;
+    bool open_in_browser(const std::string& path) override;
+    void check_sound_item(bool on) override;
+
+private:
+    HWND window_;
+};
+
+}  // namespace win32

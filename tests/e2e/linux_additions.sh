@@ -1,0 +1,45 @@
+# The additions in the real program: H shows the "Hint" box on a person's
+# turn; Help > How to Play hands the rules page to the desktop's browser
+# (xdg-open); Down selects the top choice box, drawn as a frame inside it, and
+# Enter takes it; File > Sound switches the sounds off and on.
+source "$(dirname "$0")/lib_linux.bash"
+e2e_start_x
+# A stand-in browser opener that writes down what it was asked to open.
+mkdir "$WORK/bin"
+printf '#!/bin/sh\necho "$1" > "%s/opened"\n' "$WORK" >"$WORK/bin/xdg-open"
+chmod +x "$WORK/bin/xdg-open"
+export PATH=$WORK/bin:$PATH
+e2e_start_game
+e2e_start_with_defaults
+
+e2e_key "$MAIN" h
+e2e_key "$(e2e_wait_window Hint)" Return
+e2e_wait_no_window Hint
+echo "H shows the hint on a person's turn"
+
+# The Help menu stands at the right end of the bar; How to Play is its first item.
+e2e_window_origin "$MAIN"
+xdotool mousemove $((WIN_X + 510)) $((WIN_Y + 12)) click 1
+sleep 0.5
+xdotool mousemove $((WIN_X + 500)) $((WIN_Y + 38)) click 1
+n=0
+until [[ -s $WORK/opened ]]; do
+    ((n++ < TIMEOUT * 10)) || fail "How to Play opened nothing"
+    sleep 0.1
+done
+page=$(cat "$WORK/opened")
+[[ $page == */rules.html && -f $page ]] || fail "How to Play opened \"$page\", not the rules page"
+echo "How to Play opens $page"
+
+e2e_key "$MAIN" r
+e2e_wait_board_pixel 418 413 $HIGHLIGHT "the choices"
+# The top box's frame is found by walking up from the lowest box.
+top=413
+while [[ $(e2e_board_pixel 418 $((top - 24))) == "$HIGHLIGHT" ]]; do top=$((top - 24)); done
+[[ $(e2e_board_pixel 421 $((top - 6))) == "$BACKGROUND" ]] || fail "a selection is drawn before an arrow key"
+e2e_key "$MAIN" Down
+e2e_wait_board_pixel 420 $top $HIGHLIGHT "the selection frame inside the top box"
+e2e_key "$MAIN" Return
+e2e_wait_board_pixel 425 413 $HIGHLIGHT "the Roll button once Enter took the selected choice"
+echo "Down and Enter take the top choice"
+echo "PASS"
