@@ -3,7 +3,7 @@
 # dialog over the empty main window, Enter starts a game, the board's colours
 # where the board view puts them, R rolls and offers choices, a choice and a
 # stop hand the turn to the quick computer and back, a double-click on Roll
-# rolls once, F1 opens the about box
+# rolls once, F1 opens the about box, H shows the hint
 # and Enter closes it, and the close command asks before it quits.
 source "$(dirname "$0")/lib_wine.bash"
 
@@ -88,6 +88,13 @@ pass "F1 opens the about box"
 key "$(find_window "About Zarvelin")" Return
 wait_until 60 "the about box to close" window_gone "About Zarvelin"
 pass "Enter closes the about box"
+
+# H, on a person's turn, shows what the computer would do.
+key "$main" h
+wait_for_window Hint 60 >/dev/null
+key "$(find_window Hint)" Return
+wait_until 60 "the hint to close" window_gone Hint
+pass "H shows the hint"
 
 # The close command (Alt+F4) during a game asks first; Cancel (Esc) keeps playing.
 key "$main" alt+F4
