@@ -3,8 +3,8 @@
 # dialog over the empty main window, Enter starts a game, the board's colours
 # where the board view puts them, R rolls and offers choices, a choice and a
 # stop hand the turn to the quick computer and back, a double-click on Roll
-# rolls once, F1 opens the about box, H shows the hint
-# and Enter closes it, and the close command asks before it quits.
+# rolls once, F1 opens the about box and Enter closes it, H shows the hint,
+# and the close command asks before it quits.
 source "$(dirname "$0")/lib_wine.bash"
 
 require_tools
