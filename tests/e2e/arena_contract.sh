@@ -65,5 +65,19 @@ rm -f vl_out.txt
 "$arena" --seed 3 >/dev/null 2>&1
 [ -e vl_out.txt ] && fail "a trace without --trace"
 
+# Lost output is a failure: a message on standard error and status 1. Each case
+# runs in a subshell of its own; none depends on file permissions, which root ignores.
+full_output() { "$arena" --games 50 >/dev/full; }
+closed_output() { "$arena" --games 50 >&-; }
+trace_in_removed_folder() { mkdir gone && cd gone && rmdir ../gone && "$arena" --trace >/dev/null; }
+trace_is_a_folder() { mkdir -p folder/vl_out.txt && cd folder && "$arena" --trace >/dev/null; }
+trace_over_file_size_limit() { trap '' XFSZ && ulimit -f 1 && "$arena" --games 50 --trace >/dev/null; }
+for lost in full_output closed_output trace_in_removed_folder trace_is_a_folder trace_over_file_size_limit; do
+    ("$lost") 2>err.txt
+    status=$?
+    [ "$status" -eq 1 ] || fail "$lost gave status $status"
+    grep -q '^zarvelin-arena: ' err.txt || fail "$lost gave no message"
+done
+
 [ "$failures" -eq 0 ] && echo "arena contract holds"
 exit $((failures > 0))
