@@ -29,7 +29,7 @@ public:
 
 private:
     void emit(const std::string& text);
-    void write_trace(const char* mode, const std::string& text);
+    void write_trace(bool append, const std::string& text);
     bool pauses_for_current_player();
     static int board_row(int column, int level);
     static void place_mark(std::string& row, int position, char mark);
