@@ -1,10 +1,12 @@
 #include "players/text_ui.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <string>
 
+#include "players/trace_file.h"
 #include "players/vl_game.h"
 
 namespace {
@@ -27,16 +29,23 @@ const std::string indent = "      ";
 text_ui::text_ui(bool console_output, bool file_output, bool step_mode)
     : console_output(console_output), file_output(file_output), step_mode(step_mode) {
     // Each run with file output starts a new trace.
-    if (file_output) std::ofstream(trace_file, std::ios::trunc);
+    if (file_output) write_trace(false, "");
+}
+
+void text_ui::write_trace(bool append, const std::string& text) {
+    if (!trace_fault_.empty()) return;
+    std::FILE* file = open_trace_file(trace_file, append, trace_fault_);
+    if (file == nullptr) return;
+    int error = 0;
+    if (std::fputs(text.c_str(), file) < 0) error = errno;
+    if (std::fclose(file) != 0 && error == 0) error = errno;
+    if (error != 0) trace_fault_ = std::string("cannot write ") + trace_file + ": " + std::strerror(error);
 }
 
 void text_ui::emit(const std::string& text) {
     if (console_output && (step_mode || vl_game::instance()->current_player_is_interactive()))
         std::fputs(text.c_str(), stdout);
-    if (file_output) {
-        std::ofstream file(trace_file, std::ios::app);
-        file << text;
-    }
+    if (file_output) write_trace(true, text);
 }
 
 bool text_ui::pauses_for_current_player() {

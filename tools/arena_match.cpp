@@ -1,5 +1,7 @@
 #include "tools/arena_match.h"
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +16,14 @@
 #include "strategy/s5_player.h"
 
 namespace {
+
+void note_fault(arena_result& result, const std::string& fault) {
+    if (result.fault.empty()) result.fault = fault;
+}
+
+std::string lost_game_lines(int error) {
+    return std::string("cannot write the game lines: ") + std::strerror(error);
+}
 
 // Counts turns and winners, and raises the trace's events in the engine's order.
 class match_observer final : public game_observer {
@@ -42,8 +52,10 @@ public:
     void player_won() override {
         if (trace) trace->player_won();
         ++result.games;
-        std::fprintf(out, "game %d: winner %c turns %d\n", result.games, char('A' + engine.current_player),
-                     turns);
+        if (std::fprintf(out, "game %d: winner %c turns %d\n", result.games,
+                         char('A' + engine.current_player), turns) < 0)
+            note_fault(result, lost_game_lines(errno));
+        if (trace) note_fault(result, trace->trace_fault());
         turns = 0;
     }
 
@@ -71,6 +83,13 @@ void set_up_quick_computers(const arena_options& options) {
 
 arena_result run_match(const arena_options& options, std::FILE* out) {
     arena_result result;
+    // The trace outlives the engine, whose view writes to it.
+    std::optional<text_ui> trace;
+    if (options.trace) {
+        trace.emplace(false, true, false);  // empties vl_out.txt
+        note_fault(result, trace->trace_fault());
+        if (!result.fault.empty()) return result;
+    }
     set_up_quick_computers(options);
 
     headless::headless_window window(false);
@@ -88,14 +107,10 @@ arena_result run_match(const arena_options& options, std::FILE* out) {
         engine.run_computer_steps();
     };
     window.answerer = [&result, &options](const headless::message_box_call&) {
-        return std::uint32_t(result.games) < options.games ? platform::answer::yes : platform::answer::no;
+        const bool more = std::uint32_t(result.games) < options.games && result.fault.empty();
+        return more ? platform::answer::yes : platform::answer::no;
     };
-
-    std::optional<text_ui> trace;
-    if (options.trace) {
-        trace.emplace(false, true, false);  // empties vl_out.txt
-        engine.view->set_ui(&*trace);       // the strategy's lists of choices go to the trace too
-    }
+    if (trace) engine.view->set_ui(&*trace);  // the strategy's lists of choices go to the trace too
 
     // The seats' strategy players, made as the view makes them at the first
     // game, each timed; the view then keeps them for every game.
@@ -114,6 +129,7 @@ arena_result run_match(const arena_options& options, std::FILE* out) {
 
     engine.observer = nullptr;
     engine.delete_drawing_objects();
-    std::fflush(out);
+    if (std::fflush(out) != 0) note_fault(result, lost_game_lines(errno));
+    if (trace) note_fault(result, trace->trace_fault());
     return result;
 }

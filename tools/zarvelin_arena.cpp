@@ -1,5 +1,8 @@
 // zarvelin-arena: plays whole games between computer seats on the real engine,
 // headless, and prints one line per game.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -15,9 +18,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zarvelin-arena: %s\n%s\n", error.c_str(), arena_usage);
         return 2;
     }
+    // A file opened later (the trace) would take the closed descriptor's place
+    // and receive the game lines.
+    if (fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+        std::fprintf(stderr, "zarvelin-arena: standard output is closed\n");
+        return 1;
+    }
     const auto start = std::chrono::steady_clock::now();
     const arena_result result = run_match(*options, stdout);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!result.fault.empty()) {
+        std::fprintf(stderr, "zarvelin-arena: %s\n", result.fault.c_str());
+        return 1;
+    }
     if (!result.finished) {
         std::fprintf(stderr, "zarvelin-arena: the match stopped before its last game ended\n");
         return 1;

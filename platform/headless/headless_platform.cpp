@@ -114,7 +114,7 @@ void headless_window::invalidate_and_update() {
 platform::answer headless_window::message_box(std::string_view text, std::string_view caption,
                                               platform::buttons b, platform::icon i) {
     message_box_call call{std::string(text), std::string(caption), b, i};
-    boxes.push_back(call);
+    if (record_) boxes.push_back(call);
     if (!answers.empty()) {
         auto a = answers.front();
         answers.pop_front();
@@ -124,7 +124,7 @@ platform::answer headless_window::message_box(std::string_view text, std::string
 }
 
 void headless_window::run_dialog(platform::dialog_template which) {
-    dialogs.push_back(which);
+    if (record_) dialogs.push_back(which);
     if (on_dialog) on_dialog(which);
 }
 

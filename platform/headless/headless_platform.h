@@ -29,7 +29,8 @@ struct sound_call {
 
 class headless_window final : public platform::window {
 public:
-    // With recording off, canvases draw nothing and record nothing (the match runner).
+    // With recording off, canvases draw nothing and the window keeps no drawing,
+    // box or dialog: a long run (the match runner) holds no memory per game.
     explicit headless_window(bool record = true) : record_(record) {}
 
     std::unique_ptr<platform::canvas> get_canvas() override;

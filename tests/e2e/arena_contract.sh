@@ -65,5 +65,26 @@ rm -f vl_out.txt
 "$arena" --seed 3 >/dev/null 2>&1
 [ -e vl_out.txt ] && fail "a trace without --trace"
 
+# Lost output is a failure: a message on standard error and status 1. Each case
+# runs in a subshell of its own; none depends on file permissions, which root ignores.
+full_output() { "$arena" --games 50 >/dev/full; }
+closed_output() { "$arena" --games 50 >&-; }
+trace_in_removed_folder() { mkdir gone && cd gone && rmdir ../gone && "$arena" --trace >/dev/null; }
+trace_is_a_folder() { mkdir -p folder/vl_out.txt && cd folder && "$arena" --trace >/dev/null; }
+trace_over_file_size_limit() { trap '' XFSZ && ulimit -f 1 && "$arena" --games 50 --trace >/dev/null; }
+# A trace file that is a symbolic link is refused: never followed, its target never written.
+echo keep >kept.txt
+trace_is_a_link() { mkdir linked && cd linked && ln -s ../kept.txt vl_out.txt && "$arena" --trace >/dev/null; }
+trace_is_a_dangling_link() { mkdir dangling && cd dangling && ln -s ../made.txt vl_out.txt && "$arena" --trace >/dev/null; }
+for lost in full_output closed_output trace_in_removed_folder trace_is_a_folder trace_over_file_size_limit \
+    trace_is_a_link trace_is_a_dangling_link; do
+    ("$lost") 2>err.txt
+    status=$?
+    [ "$status" -eq 1 ] || fail "$lost gave status $status"
+    grep -q '^zarvelin-arena: ' err.txt || fail "$lost gave no message"
+done
+[ "$(cat kept.txt)" = keep ] || fail "the trace overwrote the file a link points to"
+[ -e made.txt ] && fail "the trace created the file a link points to"
+
 [ "$failures" -eq 0 ] && echo "arena contract holds"
 exit $((failures > 0))

@@ -77,7 +77,19 @@ TEST_F(text_front_end, file_holds_every_event_text_in_order) {
               "      Player B stopped!\n\n"
               "Choices are:\n\n"
               "Player B wins!!!!\n\n");
+    EXPECT_EQ(ui.trace_fault(), "");
     EXPECT_EQ(ui.waits, 0);
+}
+
+// A trace that fails once is not tried again: a file with a hole in it would
+// pass for a whole trace.
+TEST_F(text_front_end, trace_that_cannot_be_opened_says_why_and_stays_off) {
+    std::filesystem::create_directory(text_ui::trace_file);
+    counting_ui ui(false, true, false);
+    EXPECT_EQ(ui.trace_fault().rfind("cannot open vl_out.txt: ", 0), 0u) << ui.trace_fault();
+    std::filesystem::remove(text_ui::trace_file);
+    raise_all(ui);
+    EXPECT_FALSE(std::filesystem::exists(text_ui::trace_file));
 }
 
 TEST_F(text_front_end, console_shows_only_moving_and_winning_of_computers) {
