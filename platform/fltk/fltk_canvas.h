@@ -38,10 +38,13 @@ public:
 private:
     void use_colour(platform::colour c);
     void use_pen();
-    int x(int client_x) const { return origin_x_ + client_x; }
-    int y(int client_y) const { return origin_y_ + client_y; }
+    int pen_width() const;
+    // Client coordinates at the described size, to screen pixels.
+    int x(int client_x) const { return origin_x_ + client_x * k_; }
+    int y(int client_y) const { return origin_y_ + client_y * k_; }
 
     int origin_x_, origin_y_;
+    int k_;  // the scale factor
     // A new device context's defaults: white brush, black 1-pixel pen, black on white text.
     platform::brush brush_{platform::rgb(255, 255, 255)};
     platform::pen pen_{platform::rgb(0, 0, 0), 1};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "message_box.h"
+#include "scale.h"
 #include "shell/shell_values.h"
 
 namespace fltk_backend {
@@ -17,6 +18,7 @@ bool fltk_desktop::read_screen_size(int& width, int& height) {
     if (!display) return false;
     fl_open_display(display);
     display_open_ = true;
+    choose_scale(display);
     width = screen_width_ = Fl::w();
     height = screen_height_ = Fl::h();
     return true;

@@ -9,6 +9,7 @@
 
 #include "message_box.h"
 #include "plain_label.h"
+#include "scale.h"
 #include "shell/window_messages.h"
 
 namespace fltk_backend {
@@ -27,7 +28,7 @@ struct base_units {
 };
 
 base_units font_base_units() {
-    fl_font(dialog_font, layout_font_size);
+    fl_font(dialog_font, layout_font_size * scale());
     const char* letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     return {int(fl_width(letters) / 52 + 0.5), fl_height()};
 }
@@ -79,8 +80,8 @@ Fl_Widget* make_control(const control_template& c, base_units u) {
     }
     widget->copy_label(c.text);
     widget->labelfont(dialog_font);
-    widget->labelsize(dialog_font_size);
-    if (auto* input = dynamic_cast<Fl_Input*>(widget)) input->textsize(dialog_font_size);
+    widget->labelsize(dialog_font_size * scale());
+    if (auto* input = dynamic_cast<Fl_Input*>(widget)) input->textsize(dialog_font_size * scale());
     return widget;
 }
 

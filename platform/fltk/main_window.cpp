@@ -14,6 +14,7 @@
 #include "fltk_dialog.h"
 #include "message_box.h"
 #include "platform/null_canvas.h"
+#include "scale.h"
 #include "shell/about_dialog.h"
 #include "shell/setup_dialog.h"
 #include "shell/window_messages.h"
@@ -46,7 +47,7 @@ bool is_game_key(XKeyEvent& key) {
 // A button pressed on the board (below the menu bar) or a game key typed, in the main window.
 Bool is_board_input(Display*, XEvent* event, XPointer main_xid) {
     if (event->xany.window != *reinterpret_cast<Window*>(main_xid)) return False;
-    if (event->type == ButtonPress) return event->xbutton.y >= main_window::menu_height;
+    if (event->type == ButtonPress) return event->xbutton.y >= main_window::menu_height * scale();
     if (event->type == KeyPress) return is_game_key(event->xkey);
     return False;
 }
@@ -69,7 +70,8 @@ void drop_board_input_made_meanwhile(Fl_Window& window) {
 class board_area final : public Fl_Widget {
 public:
     board_area(main_window& owner, int x, int y)
-        : Fl_Widget(x, y, main_window::client_width, main_window::client_height), owner_(owner) {}
+        : Fl_Widget(x, y, main_window::client_width * scale(), main_window::client_height * scale()),
+          owner_(owner) {}
 
     void draw() override {
         // The class brush erases the background; then the paint route. A quick
@@ -89,7 +91,10 @@ public:
                 if (button != FL_LEFT_MOUSE && button != FL_RIGHT_MOUSE) return 0;
                 take_focus();
                 const auto message = button == FL_LEFT_MOUSE ? msg::wm_lbuttondown : msg::wm_rbuttondown;
-                owner_.send(message, 0, msg::make_point_lparam(Fl::event_x() - x(), Fl::event_y() - y()));
+                // The engine's client coordinates are the described size's.
+                const int k = scale();
+                owner_.send(message, 0,
+                            msg::make_point_lparam((Fl::event_x() - x()) / k, (Fl::event_y() - y()) / k));
                 drop_board_input_made_meanwhile(*window());
                 return 1;
             }
@@ -117,20 +122,21 @@ private:
 };
 
 main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(engine) {
-    const int width = client_width, height = menu_height + client_height;
+    const int k = scale();
+    const int width = client_width * k, height = (menu_height + client_height) * k;
     window_ = std::make_unique<Fl_Window>(width, height, "Zarvelin");
     window_->xclass("zarvelin");
     window_->color(fl_rgb_color(100, 0, 100));
     window_->callback(on_close, this);
 
     // "&Help" stands at the right end of the menu bar: a second bar there.
-    constexpr int help_width = 56;
-    file_menu_ = new Fl_Menu_Bar(0, 0, width - help_width, menu_height);
+    const int help_width = 56 * k;
+    file_menu_ = new Fl_Menu_Bar(0, 0, width - help_width, menu_height * k);
     file_menu_->add("&File/&New Game", FL_F + 2, on_menu, reinterpret_cast<void*>(msg::cmd_new_game));
     file_menu_->add("&File/&Sound", 0, on_menu, reinterpret_cast<void*>(companion::msg::cmd_sound),
                     FL_MENU_TOGGLE);
     file_menu_->add("&File/E&xit", FL_ALT + FL_F + 4, on_menu, reinterpret_cast<void*>(msg::cmd_exit));
-    help_menu_ = new Fl_Menu_Bar(width - help_width, 0, help_width, menu_height);
+    help_menu_ = new Fl_Menu_Bar(width - help_width, 0, help_width, menu_height * k);
     help_menu_->add("&Help/&How to Play", 0, on_menu,
                     reinterpret_cast<void*>(companion::msg::cmd_how_to_play));
     help_menu_->add("&Help/&Hint", 'h', on_menu, reinterpret_cast<void*>(companion::msg::cmd_hint));
@@ -139,8 +145,9 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
         bar->user_data(this);  // an item's callback gets the bar, whose user data is the window
         bar->box(FL_FLAT_BOX);
         bar->visible_focus(0);
+        bar->textsize(FL_NORMAL_SIZE);
     }
-    board_ = new board_area(*this, 0, menu_height);
+    board_ = new board_area(*this, 0, menu_height * k);
     window_->end();
     window_->size_range(width, height, width, height);  // not resizable, so no maximise box
 

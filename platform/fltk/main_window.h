@@ -21,6 +21,7 @@ class board_area;
 
 class main_window final : public platform::window {
 public:
+    // At the described size; on a scaled screen each is that many times larger.
     static constexpr int client_width = 528, client_height = 430, menu_height = 25;
 
     main_window(game_engine& engine, platform::sound& sound);

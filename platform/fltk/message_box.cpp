@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "plain_label.h"
+#include "scale.h"
 
 namespace fltk_backend {
 
@@ -46,21 +47,24 @@ void on_close(Fl_Widget*, void* data) {
 // The warning triangle and the question balloon, drawn rather than loaded.
 class icon_box final : public Fl_Box {
 public:
-    icon_box(int x, int y, platform::icon which) : Fl_Box(x, y, 32, 32), which_(which) {}
+    icon_box(int x, int y, platform::icon which) : Fl_Box(x, y, 32 * scale(), 32 * scale()), which_(which) {}
     void draw() override {
+        const int k = scale();
+        const auto at_x = [this, k](int v) { return x() + v * k; };
+        const auto at_y = [this, k](int v) { return y() + v * k; };
         if (which_ == platform::icon::warning) {
             fl_color(fl_rgb_color(255, 210, 0));
-            fl_polygon(x() + 16, y() + 1, x() + 31, y() + 30, x() + 1, y() + 30);
+            fl_polygon(at_x(16), at_y(1), at_x(31), at_y(30), at_x(1), at_y(30));
             fl_color(FL_BLACK);
-            fl_loop(x() + 16, y() + 1, x() + 31, y() + 30, x() + 1, y() + 30);
-            fl_font(FL_HELVETICA_BOLD, 20);
-            fl_draw("!", x(), y() + 8, 32, 22, FL_ALIGN_CENTER);
+            fl_loop(at_x(16), at_y(1), at_x(31), at_y(30), at_x(1), at_y(30));
+            fl_font(FL_HELVETICA_BOLD, 20 * k);
+            fl_draw("!", x(), at_y(8), 32 * k, 22 * k, FL_ALIGN_CENTER);
         } else {
             fl_color(fl_rgb_color(40, 90, 220));
-            fl_pie(x(), y(), 32, 32, 0, 360);
+            fl_pie(x(), y(), 32 * k, 32 * k, 0, 360);
             fl_color(FL_WHITE);
-            fl_font(FL_HELVETICA_BOLD, 22);
-            fl_draw("?", x(), y(), 32, 32, FL_ALIGN_CENTER);
+            fl_font(FL_HELVETICA_BOLD, 22 * k);
+            fl_draw("?", x(), y(), 32 * k, 32 * k, FL_ALIGN_CENTER);
         }
     }
 
@@ -99,15 +103,16 @@ platform::answer message_box(Fl_Window* owner, std::string_view text, std::strin
                              platform::buttons buttons, platform::icon icon) {
     const std::string message(text);
     const bool has_icon = icon != platform::icon::none;
-    fl_font(FL_HELVETICA, 14);
+    const int k = scale();
+    fl_font(FL_HELVETICA, 14 * k);
     int text_w = 0, text_h = 0;
     fl_measure(message.c_str(), text_w, text_h, 0);
-    const int margin = 16, button_w = 84, button_h = 26;
+    const int margin = 16 * k, button_w = 84 * k, button_h = 26 * k, gap = 8 * k;
     const std::vector<button_spec> specs = buttons_for(buttons);
-    const int icon_w = has_icon ? 48 : 0;
-    const int buttons_w = int(specs.size()) * button_w + (int(specs.size()) - 1) * 8;
+    const int icon_w = has_icon ? 48 * k : 0;
+    const int buttons_w = int(specs.size()) * button_w + (int(specs.size()) - 1) * gap;
     const int width = std::max(icon_w + text_w, buttons_w) + 2 * margin;
-    const int body_h = std::max(text_h, has_icon ? 32 : 0);
+    const int body_h = std::max(text_h, has_icon ? 32 * k : 0);
     const int height = margin + body_h + margin + button_h + margin;
 
     box_state state;
@@ -123,7 +128,7 @@ platform::answer message_box(Fl_Window* owner, std::string_view text, std::strin
     body.copy_label(message.c_str());
     body.labeltype(plain_label());  // a name in the text is shown as typed
     body.labelfont(FL_HELVETICA);
-    body.labelsize(14);
+    body.labelsize(14 * k);
     body.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
 
     std::vector<std::unique_ptr<Fl_Button>> controls;
@@ -138,7 +143,7 @@ platform::answer message_box(Fl_Window* owner, std::string_view text, std::strin
         }
         data[i] = {&state, specs[i].answer};
         controls.back()->callback(on_button, &data[i]);
-        x += button_w + 8;
+        x += button_w + gap;
     }
     window.end();
 

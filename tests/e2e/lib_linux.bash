@@ -40,7 +40,7 @@ e2e_start_x() {
         command -v $tool >/dev/null || fail "$tool is not installed"
     done
     exec 3>"$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     exec 3>&-
     local n=0
