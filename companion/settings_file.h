@@ -31,8 +31,9 @@ inline constexpr std::size_t setup_file_limit = 64 * 1024;
 
 std::string format_setup(const saved_setup& setup);
 
-// The defaults with every good value of text taken. Each line ignored, and each
-// name cut, adds one line to ignored saying which and why.
+// The defaults with every good value of text taken; of a key given twice, the
+// first good value counts. Each line ignored, and each name cut, adds one line
+// to ignored saying which and why (after twenty, only how many more).
 saved_setup parse_setup(std::string_view text, std::vector<std::string>& ignored);
 
 // The set-up in folder's settings.txt; a missing file gives the defaults
