@@ -1,0 +1,135 @@
+// The records: counting games, the file format read strictly, and the table
+// the player sees.
+#include "companion/records_file.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "companion/records_table.h"
+
+namespace {
+
+using companion::player_record;
+using companion::records;
+using namespace std::string_literals;
+
+constexpr std::uint32_t most = std::numeric_limits<std::uint32_t>::max();
+
+const std::string file_start =
+    "# Zarvelin records 1\n"
+    "# One player a line: games played, games won, fewest turns to a win (\"-\" before\n"
+    "# the first win), then the name as typed; a backslash starts an escape: \\\\ \\n \\r \\t \\0 \\xHH.\n";
+
+TEST(records_file, counts_each_game_for_every_name_at_the_table) {
+    records table;
+    companion::count_game(table, {"Ann", "Bob"}, 1, 12);
+    EXPECT_EQ(table, (records{{"Ann", {1, 0, {}}}, {"Bob", {1, 1, 12}}}));
+
+    companion::count_game(table, {"Ann", "Bob", "Cy"}, 0, 9);
+    companion::count_game(table, {"Bob", "Ann"}, 0, 15);  // a slower win keeps the fewest turns
+    EXPECT_EQ(table, (records{{"Ann", {3, 1, 9}}, {"Bob", {3, 2, 12}}, {"Cy", {1, 0, {}}}}));
+
+    // Two seats of one name are one player in one game.
+    companion::count_game(table, {"Cy", "Cy", "Cy"}, 2, 20);
+    EXPECT_EQ(table["Cy"], (player_record{2, 1, 20}));
+
+    // A winner who is no seat counts nothing; counts stop at their largest.
+    companion::count_game(table, {"Ann"}, 1, 3);
+    table["Max"] = {most, most - 1, 7};
+    companion::count_game(table, {"Max", "Max"}, 0, 8);
+    companion::count_game(table, {"Max"}, 0, 8);
+    EXPECT_EQ(table["Ann"], (player_record{3, 1, 9}));
+    EXPECT_EQ(table["Max"], (player_record{most, most, 7}));
+}
+
+TEST(records_file, writes_one_readable_line_a_player_and_reads_it_back_exactly) {
+    const records table{{"Ann", {5, 2, 14}}, {"Player 2", {3, 0, {}}}, {"", {1, 1, most}}};
+    EXPECT_EQ(companion::format_records(table), file_start + "1 1 4294967295 \n5 2 14 Ann\n3 0 - Player 2\n");
+
+    std::string low, high;
+    for (int byte = 0; byte < 128; ++byte) low += char(byte);
+    for (int byte = 128; byte < 256; ++byte) high += char(byte);
+    const records names{{"a=b", {1, 0, {}}},     {"  spaced  ", {2, 1, 5}},    {"Zoë 日本 🎲", {1, 0, {}}},
+                        {"nul\0x"s, {1, 0, {}}}, {"line\r\nbreak", {4, 4, 1}}, {low, {1, 0, {}}},
+                        {high, {1, 0, {}}},      {"1 2 3 4", {most, 0, {}}}};
+    records back;
+    std::string error;
+    ASSERT_TRUE(companion::parse_records(companion::format_records(names), back, error)) << error;
+    EXPECT_EQ(back, names);
+}
+
+TEST(records_file, reads_comments_blank_lines_and_crlf_as_a_person_may_leave_them) {
+    records table;
+    std::string error;
+    ASSERT_TRUE(
+        companion::parse_records("# Zarvelin records 1\r\n\r\n# mine\r\n2 1 9  Ann\r\n", table, error))
+        << error;
+    EXPECT_EQ(table, (records{{" Ann", {2, 1, 9}}}));
+    ASSERT_TRUE(companion::parse_records("# Zarvelin records 1\n", table, error)) << error;
+    EXPECT_TRUE(table.empty());
+}
+
+TEST(records_file, a_damaged_file_is_refused_whole_saying_where) {
+    const struct {
+        const char* what;
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"empty", "", "the file is empty"},
+        {"another file", "players=2\n", "line 1: not a records file"},
+        {"binary garbage",
+         "\x7f"
+         "ELF\x02\x01\0\0\xff\n\x89PNG\r\n"s,
+         "line 1: not a records file"},
+        {"no signature line before the records", "5 2 14 Ann\n", "line 1: not a records file"},
+        {"truncated mid-line", file_start + "5 2 14 Ann\n3 0 - Pla", "line 5: cut short (no end of line)"},
+        {"truncated in the numbers", file_start + "5 2 14 Ann\n3 0\n", "line 5: not a record line"},
+        {"a missing name separator", file_start + "5 2 14\n", "line 4: not a record line"},
+        {"a negative count", file_start + "-5 2 14 Ann\n", "line 4: games played and won must be whole"},
+        {"a count past 32 bits", file_start + "4294967296 2 14 Ann\n", "line 4: games played and won"},
+        {"letters for a count", file_start + "5 two 14 Ann\n", "line 4: games played and won"},
+        {"two spaces between counts", file_start + "5  2 14 Ann\n", "line 4: games played and won"},
+        {"letters for the turns", file_start + "5 2 x Ann\n",
+         "line 4: the fewest turns must be a whole number"},
+        {"more wins than games", file_start + "2 3 14 Ann\n", "line 4: more games won than played"},
+        {"turns without a win", file_start + "2 0 14 Ann\n",
+         "line 4: the fewest turns must be given for a winner"},
+        {"a win without turns", file_start + "2 1 - Ann\n",
+         "line 4: the fewest turns must be given for a winner"},
+        {"a bad escape", file_start + "2 1 3 A\\qnn\n", "line 4: a bad escape or a control character"},
+        {"a raw control byte", file_start + "2 1 3 A\tnn\n", "line 4: a bad escape or a control character"},
+        {"one name twice", file_start + "2 1 3 Ann\n1 0 - Bob\n4 0 - Ann\n",
+         "line 6: a second record for the same name"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        records table{{"stale", {1, 0, {}}}};
+        std::string error;
+        EXPECT_FALSE(companion::parse_records(c.text, table, error));
+        EXPECT_TRUE(table.empty());
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+    }
+}
+
+TEST(records_table, shows_the_best_first_under_headings) {
+    const records table{{"Bob", {9, 3, 20}},       {"Ann", {4, 3, 20}},
+                        {"Zoë", {12, 3, 11}},      {"Cy", {2, 0, {}}},
+                        {"", {1, 0, {}}},          {"Dee", {100000, 5, 30}},
+                        {"tab\there", {1, 0, {}}}, {"Ωμέγα Ωμέγα Ωμέγα Ωμέγα Ωμέγα", {1, 0, {}}}};
+    EXPECT_EQ(companion::records_table(table),
+              "Player                    Played  Won  Fewest turns\n"
+              "Dee                       100000    5            30\n"
+              "Zoë                           12    3            11\n"
+              "Ann                            4    3            20\n"
+              "Bob                            9    3            20\n"
+              "(no name)                      1    0             -\n"
+              "Cy                             2    0             -\n"
+              "tab\\there                      1    0             -\n"
+              "Ωμέγα Ωμέγα Ωμέγα Ωμέ...       1    0             -");
+    EXPECT_EQ(companion::records_table({}), "No games have been recorded yet.");
+}
+
+}  // namespace
