@@ -14,8 +14,24 @@ constexpr shell::proc_result handled{};
 }  // namespace
 
 additions::additions(game_engine& engine, platform::companion_services& host, platform::sound& sound)
-    : engine_(engine), host_(host), sound_(sound) {
+    : engine_(engine), host_(host), sound_(sound), files_(engine) {
     host_.check_sound_item(sound_on_);
+    engine_.observer = &files_;
+}
+
+additions::~additions() {
+    if (engine_.observer == &files_) engine_.observer = nullptr;
+}
+
+void additions::before_setup() {
+    if (restored_) return;
+    restored_ = true;
+    switch_sound(files_.restore_setup());
+}
+
+void additions::after_setup() {
+    files_.count_turns_afresh();
+    files_.remember_setup(sound_on_);
 }
 
 shell::proc_result additions::window_proc(std::uint32_t message, std::uintptr_t wparam,
@@ -42,8 +58,12 @@ shell::proc_result additions::window_proc(std::uint32_t message, std::uintptr_t 
                 case msg::cmd_hint:
                     hint();
                     return handled;
+                case msg::cmd_records:
+                    show_records();
+                    return handled;
                 case msg::cmd_sound:
-                    switch_sound();
+                    switch_sound(!sound_on_);
+                    files_.remember_setup(sound_on_);
                     return handled;
                 default:
                     selection_.forget();
@@ -73,8 +93,10 @@ void additions::hint() {
     engine_.window->message_box(advice(engine_), "Hint", platform::buttons::ok, platform::icon::none);
 }
 
-void additions::switch_sound() {
-    sound_on_ = !sound_on_;
+void additions::show_records() { host_.show_table("Records", files_.records_text()); }
+
+void additions::switch_sound(bool on) {
+    sound_on_ = on;
     sound_.set_muted(!sound_on_);
     host_.check_sound_item(sound_on_);
 }

@@ -1,13 +1,15 @@
 // The additions a player meets in the desktop programs: How to Play, the hint,
-// choosing with the arrow keys and the sound switch (with the remembered set-up
-// and the records to come). They stand between the desktop's window and the
-// described routing, which they leave as it is: a message that is not theirs
-// goes on to shell::main_window_proc unchanged.
+// choosing with the arrow keys, the sound switch, the remembered set-up and
+// the records. They stand between the desktop's window and the described
+// routing, which they leave as it is: a message that is not theirs goes on to
+// shell::main_window_proc unchanged. While they exist they follow the game as
+// the engine's observer.
 #pragma once
 
 #include <cstdint>
 
 #include "companion/keyboard_selection.h"
+#include "companion/player_files.h"
 #include "platform/companion_services.h"
 #include "shell/main_window_proc.h"
 
@@ -22,22 +24,33 @@ namespace companion {
 class additions {
 public:
     additions(game_engine& engine, platform::companion_services& host, platform::sound& sound);
+    ~additions();
+    additions(const additions&) = delete;
+    additions& operator=(const additions&) = delete;
 
     // Every message of the main window: the additions' own, then the described routing.
     shell::proc_result window_proc(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam);
+
+    // Around every set-up dialog: the remembered set-up before the run's first,
+    // and after each, when a game starts, the set-up remembered.
+    void before_setup();
+    void after_setup();
 
     bool sound_on() const { return sound_on_; }
 
 private:
     void how_to_play();
     void hint();
-    void switch_sound();
+    void show_records();
+    void switch_sound(bool on);
 
     game_engine& engine_;
     platform::companion_services& host_;
     platform::sound& sound_;
     keyboard_selection selection_;
+    player_files files_;
     bool sound_on_ = true;
+    bool restored_ = false;
 };
 
 }  // namespace companion

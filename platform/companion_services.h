@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -15,6 +16,8 @@ public:
     virtual bool open_in_browser(const std::string& path) = 0;
     // The File menu's Sound item shows its check mark, or not.
     virtual void check_sound_item(bool on) = 0;
+    // A box with lines of text in a fixed-width font, so that columns line up, and OK.
+    virtual void show_table(std::string_view caption, std::string_view text) = 0;
 };
 
 }  // namespace platform

@@ -12,6 +12,9 @@
 #define IDI_ZARVELIN 106
 #define IDD_ABOUT 109
 #define IDD_SETUP 110
+/* The additions' table box, after the described resources. */
+#define IDD_TABLE 111
+#define IDC_TABLE_TEXT 1040
 
 /* The set-up dialog's controls. */
 #define IDC_NAME_1 1003

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "message_box.h"
 #include "rules_page.h"
 
 namespace fltk_backend {
@@ -59,6 +60,10 @@ void desktop_services::check_sound_item(bool on) {
         item->set();
     else
         item->clear();
+}
+
+void desktop_services::show_table(std::string_view caption, std::string_view text) {
+    message_box(&window_, text, caption, platform::buttons::ok, platform::icon::none, FL_COURIER);
 }
 
 }  // namespace fltk_backend

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Window.H>
 
 #include "platform/companion_services.h"
 
@@ -10,13 +11,15 @@ namespace fltk_backend {
 
 class desktop_services final : public platform::companion_services {
 public:
-    explicit desktop_services(Fl_Menu_Bar& file_menu) : file_menu_(file_menu) {}
+    desktop_services(Fl_Window& window, Fl_Menu_Bar& file_menu) : window_(window), file_menu_(file_menu) {}
 
     std::string rules_page() override;
     bool open_in_browser(const std::string& path) override;
     void check_sound_item(bool on) override;
+    void show_table(std::string_view caption, std::string_view text) override;
 
 private:
+    Fl_Window& window_;
     Fl_Menu_Bar& file_menu_;
 };
 

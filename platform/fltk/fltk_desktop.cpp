@@ -40,7 +40,8 @@ bool fltk_desktop::register_window_class() { return true; }
 
 platform::window* fltk_desktop::create_main_window() {
     window_ = std::make_unique<main_window>(engine_, *sound_);
-    return window_.get();
+    program_window_ = std::make_unique<companion::program_window>(*window_, window_->additions());
+    return program_window_.get();
 }
 
 void fltk_desktop::mark_running_instance() {

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "companion/program_window.h"
 #include "fltk_graphics.h"
 #include "main_window.h"
 #include "sdl_sound.h"
@@ -38,6 +39,8 @@ private:
     std::unique_ptr<sdl_sound> sound_;
     system_clock clock_;
     std::unique_ptr<main_window> window_;
+    // What the shell and the engine are given: the window with the remembered set-up around its dialog.
+    std::unique_ptr<companion::program_window> program_window_;
 };
 
 }  // namespace fltk_backend

@@ -133,6 +133,7 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     const int help_width = 56 * k;
     file_menu_ = new Fl_Menu_Bar(0, 0, width - help_width, menu_height * k);
     file_menu_->add("&File/&New Game", FL_F + 2, on_menu, reinterpret_cast<void*>(msg::cmd_new_game));
+    file_menu_->add("&File/&Records", 0, on_menu, reinterpret_cast<void*>(companion::msg::cmd_records));
     file_menu_->add("&File/&Sound", 0, on_menu, reinterpret_cast<void*>(companion::msg::cmd_sound),
                     FL_MENU_TOGGLE);
     file_menu_->add("&File/E&xit", FL_ALT + FL_F + 4, on_menu, reinterpret_cast<void*>(msg::cmd_exit));
@@ -156,7 +157,7 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     const Fl_RGB_Image* icons[] = {&big_rgb, &small_rgb};
     window_->icons(icons, 2);
 
-    services_ = std::make_unique<desktop_services>(*file_menu_);
+    services_ = std::make_unique<desktop_services>(*window_, *file_menu_);
     additions_ = std::make_unique<companion::additions>(engine_, *services_, sound);
 }
 

@@ -42,6 +42,7 @@ public:
     // per turn of the loop, serving the window between them.
     int run_message_loop();
     Fl_Window& widget() { return *window_; }
+    companion::additions& additions() { return *additions_; }
     // A message to the window: through the additions to the described routing.
     shell::proc_result send(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam = 0);
 

@@ -100,11 +100,11 @@ void run_modal(Fl_Window& window, const bool& done) {
 }
 
 platform::answer message_box(Fl_Window* owner, std::string_view text, std::string_view caption,
-                             platform::buttons buttons, platform::icon icon) {
+                             platform::buttons buttons, platform::icon icon, Fl_Font font) {
     const std::string message(text);
     const bool has_icon = icon != platform::icon::none;
     const int k = scale();
-    fl_font(FL_HELVETICA, 14 * k);
+    fl_font(font, 14 * k);
     int text_w = 0, text_h = 0;
     fl_measure(message.c_str(), text_w, text_h, 0);
     const int margin = 16 * k, button_w = 84 * k, button_h = 26 * k, gap = 8 * k;
@@ -127,7 +127,7 @@ platform::answer message_box(Fl_Window* owner, std::string_view text, std::strin
     Fl_Box body(margin + icon_w, margin, text_w, body_h);
     body.copy_label(message.c_str());
     body.labeltype(plain_label());  // a name in the text is shown as typed
-    body.labelfont(FL_HELVETICA);
+    body.labelfont(font);
     body.labelsize(14 * k);
     body.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
 

@@ -2,9 +2,39 @@
 
 #include <shellapi.h>
 
+#include <string>
+
 #include "resources/zarvelin_rc.h"
 
 namespace win32 {
+
+namespace {
+
+struct table_box {
+    std::string caption, text;
+};
+
+INT_PTR CALLBACK table_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_INITDIALOG: {
+            const auto* shown = reinterpret_cast<const table_box*>(lparam);
+            SetWindowTextA(box, shown->caption.c_str());
+            SetDlgItemTextA(box, IDC_TABLE_TEXT, shown->text.c_str());
+            SetFocus(GetDlgItem(box, IDOK));
+            return FALSE;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) EndDialog(box, 0);
+            return TRUE;
+        case WM_CLOSE:
+            EndDialog(box, 0);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
 
 std::string desktop_services::rules_page() {
     char program[MAX_PATH] = "";
@@ -24,6 +54,17 @@ bool desktop_services::open_in_browser(const std::string& path) {
 
 void desktop_services::check_sound_item(bool on) {
     CheckMenuItem(GetMenu(window_), IDM_SOUND, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void desktop_services::show_table(std::string_view caption, std::string_view text) {
+    table_box shown{std::string(caption), {}};
+    // An edit control breaks lines at CR LF.
+    for (char c : text) {
+        if (c == '\n') shown.text += '\r';
+        shown.text += c;
+    }
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TABLE), window_, table_box_proc,
+                    reinterpret_cast<LPARAM>(&shown));
 }
 
 }  // namespace win32

@@ -15,6 +15,7 @@ public:
     std::string rules_page() override;
     bool open_in_browser(const std::string& path) override;
     void check_sound_item(bool on) override;
+    void show_table(std::string_view caption, std::string_view text) override;
 
 private:
     HWND window_;

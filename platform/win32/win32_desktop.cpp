@@ -76,7 +76,8 @@ platform::window* win32_desktop::create_main_window() {
     services_.emplace(handle);
     additions_.emplace(engine_, *services_, sound_);
     route_through(&*additions_);
-    return &window_.emplace(instance_, handle);
+    window_.emplace(instance_, handle);
+    return &program_window_.emplace(*window_, *additions_);
 }
 
 void win32_desktop::mark_running_instance() {

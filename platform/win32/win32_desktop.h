@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "companion/additions.h"
+#include "companion/program_window.h"
 #include "platform/win32/desktop_services.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_graphics.h"
@@ -51,6 +52,7 @@ private:
     std::optional<win32_window> window_;
     std::optional<desktop_services> services_;
     std::optional<companion::additions> additions_;
+    std::optional<companion::program_window> program_window_;
     // The tick count at which the program last came back from a move or a computer's
     // step: board input made before it was made while the program was busy.
     DWORD busy_until_ = 0;

@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "companion/companion_messages.h"
+#include "companion/program_window.h"
 #include "shell/window_messages.h"
 #include "tests/engine/engine_fixture.h"
 
@@ -23,8 +27,12 @@ public:
         return browser;
     }
     void check_sound_item(bool on) override { sound_checked = on; }
+    void show_table(std::string_view caption, std::string_view text) override {
+        tables.push_back(std::string(caption) + "\n" + std::string(text));
+    }
 
     bool browser = true;
+    std::vector<std::string> tables;
     std::vector<std::string> opened;
     bool sound_checked = false;
 };
@@ -34,7 +42,12 @@ protected:
     additions() {
         settings().seat_is_human = {true, false, false, false};
         window.on_paint = [this] { send(::msg::wm_paint); };
+        // The user's folder is this test's own.
+        std::filesystem::remove_all(home);
+        std::filesystem::create_directories(home);
+        setenv("XDG_CONFIG_HOME", home.c_str(), 1);
     }
+    ~additions() override { unsetenv("XDG_CONFIG_HOME"); }
     shell::proc_result send(std::uint32_t message, std::uintptr_t wparam = 0, std::intptr_t lparam = 0) {
         return layer.window_proc(message, wparam, lparam);
     }
@@ -53,9 +66,78 @@ protected:
         return std::find(window.drawing.begin(), window.drawing.end(), line) != window.drawing.end();
     }
 
+    const std::filesystem::path home = std::filesystem::path(::testing::TempDir()) / "zarvelin-additions";
     fake_services services;
     companion::additions layer{engine, services, sound};
 };
+
+// A person in seat 0 with two columns claimed stops on top of a third.
+void win_with_seat_0(game_engine& engine) {
+    engine.progress[0][2] = 3;
+    engine.progress[0][12] = 3;
+    engine.markers[0] = {3, 5};
+    engine.rolls_this_turn = 1;
+    engine.handle_stop_key();
+}
+
+TEST_F(additions, the_set_up_is_remembered_when_a_game_starts_and_restored_at_the_next_start) {
+    companion::program_window program(window, layer);
+    program.run_dialog(platform::dialog_template::setup);  // no file yet: the defaults stay
+    EXPECT_EQ(settings().player_names[0], "Player 1");
+    settings().player_names = {"me=you", "Zoë", "  spaced  ", "x"};
+    settings().setup_player_count = 3;
+    settings().setup_columns_to_win = 4;
+    command(companion::msg::cmd_sound);  // off, and remembered at once
+    program.run_dialog(platform::dialog_template::setup);
+    EXPECT_TRUE(std::filesystem::exists(home / "zarvelin" / "settings.txt"));
+
+    // The next start: the run's defaults, then the first set-up dialog.
+    settings() = game_settings{};
+    settings().player_names = {"Player 1", "Player 2", "Player 3", "Player 4"};
+    fake_services next_services;
+    headless::headless_sound next_sound;
+    companion::additions next_run(engine, next_services, next_sound);
+    companion::program_window next_program(window, next_run);
+    next_program.run_dialog(platform::dialog_template::setup);
+    EXPECT_EQ(settings().player_names, (std::array<std::string, 4>{"me=you", "Zoë", "  spaced  ", "x"}));
+    EXPECT_EQ(settings().setup_player_count, 3u);
+    EXPECT_EQ(settings().setup_columns_to_win, 4);
+    EXPECT_FALSE(next_run.sound_on());
+    EXPECT_FALSE(next_services.sound_checked);
+    // Only before the run's first dialog: a later one shows the run's own values.
+    settings().player_names[0] = "changed";
+    next_program.run_dialog(platform::dialog_template::setup);
+    EXPECT_EQ(settings().player_names[0], "changed");
+}
+
+TEST_F(additions, every_victory_is_recorded_and_the_records_show_best_first) {
+    companion::program_window program(window, layer);
+    program.run_dialog(platform::dialog_template::setup);
+    settings().player_names = {"Ann", "Bob", "", ""};  // as the dialog leaves them
+    start(2);
+    window.answers = {answer::yes};
+    win_with_seat_0(engine);
+    command(companion::msg::cmd_records);
+    ASSERT_EQ(services.tables.size(), 1u);
+    EXPECT_EQ(services.tables[0],
+              "Records\n"
+              "Player  Played  Won  Fewest turns\n"
+              "Ann          1    1             1\n"
+              "Bob          1    0             -");
+}
+
+TEST_F(additions, a_damaged_records_file_is_set_aside_with_a_message) {
+    std::filesystem::create_directories(home / "zarvelin");
+    { std::ofstream(home / "zarvelin" / "records.txt") << "\x01\x02 not records"; }
+    start(2);
+    window.answers = {answer::no};
+    win_with_seat_0(engine);
+    ASSERT_GE(window.boxes.size(), 2u);
+    EXPECT_EQ(window.boxes[0].caption, "Records");
+    EXPECT_NE(window.boxes[0].text.find("records.txt.corrupt-1"), std::string::npos) << window.boxes[0].text;
+    EXPECT_TRUE(std::filesystem::exists(home / "zarvelin" / "records.txt.corrupt-1"));
+    EXPECT_EQ(window.boxes[1].caption, "Victory");
+}
 
 TEST_F(additions, the_hint_answers_on_a_persons_turn_only) {
     command(companion::msg::cmd_hint);  // no game

@@ -50,6 +50,8 @@ e2e_start_x() {
     done
     export DISPLAY=:$(head -n1 "$WORK/display")
     export XDG_RUNTIME_DIR=$WORK/runtime
+    # The remembered set-up and the records are this test's own too.
+    export XDG_CONFIG_HOME=$WORK/config
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     export SDL_AUDIODRIVER=dummy
 }

@@ -1,0 +1,49 @@
+// What the program keeps of its players between runs, in the user's folder:
+// the set-up the dialog carries from game to game, with the sound switch, and
+// the records of every finished game. It follows the game as an observer to
+// count each seat's turns and to record each victory.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "engine/game_observer.h"
+
+class game_engine;
+
+namespace companion {
+
+class player_files final : public game_observer {
+public:
+    explicit player_files(game_engine& engine) : engine_(engine) {}
+
+    // The remembered set-up into the run's settings; the sound switch as it was left.
+    bool restore_setup();
+    // The run's settings are remembered, with the switch.
+    void remember_setup(bool sound_on);
+    // A game starts from the set-up dialog: its turns count from nothing.
+    void count_turns_afresh() { turns_ = {}; }
+    // The records, best first, as a table for a fixed-width font.
+    std::string records_text();
+
+    void turn_started() override;
+    void dice_rolled() override {}
+    void busted() override {}
+    void chose(const choice&) override {}
+    void stopped() override {}
+    void player_won() override;
+
+private:
+    // The user's folder; empty when there is none, said once on standard error.
+    const std::filesystem::path& folder();
+    void tell(const std::string& message);
+
+    game_engine& engine_;
+    std::optional<std::filesystem::path> folder_;
+    std::array<std::uint32_t, 4> turns_{};
+};
+
+}  // namespace companion
