@@ -16,6 +16,7 @@ python3 -m zipfile -e "$zip" "$folder"
 grep -q "^Zarvelin $version for Windows" "$folder/README.txt" || fail "README.txt does not name version $version"
 pass "the zip holds zarvelin.exe, rules.html and README.txt for version $version"
 
+# The program under test is the unpacked one.
 exe=$folder/zarvelin.exe
 require_tools
 start_x
