@@ -5,6 +5,10 @@
 zarvelin.ico          both images, 4 bits per pixel with a transparency mask (Windows)
 zarvelin_32.xpm, zarvelin_16.xpm   the same images as C source (the FLTK window icon)
 zarvelin_32.png, zarvelin_16.png   for the desktop's icon theme
+
+The desktop's icon theme also gets the picture at 48x48 and 256x256, drawn
+afresh at that size from the same shapes with smooth edges, rather than the
+32-pixel picture blown up: zarvelin_48.png, zarvelin_256.png.
 """
 import os
 import struct
@@ -62,6 +66,66 @@ def picture(size):
     return img
 
 
+def smooth_picture(size, samples=4):
+    """The icon's shapes in a unit square, each pixel the mean of samples x
+    samples points: a list of rows of (r, g, b, alpha)."""
+    root2 = 2 ** 0.5
+    cut = 9 / 32
+    rim = 1.5 / 32
+    die0, die1, corner = 8 / 32, 24 / 32, 1.5 / 32
+    border, shadow = 0.9 / 32, 1.2 / 32
+    pip_radius = 1.6 / 32
+
+    def in_octagon(x, y, inset):
+        if not (inset <= x <= 1 - inset and inset <= y <= 1 - inset):
+            return False
+        least = cut + inset * (root2 - 1)
+        return min(x + y, 1 - x + y, x + 1 - y, 2 - x - y) >= least
+
+    def in_die(x, y, inset=0.0, offset=0.0):
+        lo, hi, r = die0 + inset + offset, die1 - inset + offset, corner - inset
+        if not (lo <= x <= hi and lo <= y <= hi):
+            return False
+        dx = max(lo + r - x, 0, x - (hi - r))
+        dy = max(lo + r - y, 0, y - (hi - r))
+        return dx * dx + dy * dy <= r * r
+
+    span = die1 - die0
+    pips = [(die0 + span * fx, die0 + span * fy)
+            for fx, fy in ((0.25, 0.25), (0.5, 0.5), (0.75, 0.75), (0.75, 0.25), (0.25, 0.75))]
+
+    def colour(x, y):
+        if any((x - px) ** 2 + (y - py) ** 2 <= pip_radius ** 2 for px, py in pips):
+            return PURPLE
+        if in_die(x, y, inset=border):
+            return WHITE
+        if in_die(x, y):
+            return BLACK
+        if in_die(x, y, offset=shadow):
+            return GREY
+        if in_octagon(x, y, rim):
+            return MAROON
+        return WHITE if in_octagon(x, y, 0) else CLEAR
+
+    rows = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            total, covered = [0, 0, 0], 0
+            for sy in range(samples):
+                for sx in range(samples):
+                    c = colour((px + (sx + 0.5) / samples) / size, (py + (sy + 0.5) / samples) / size)
+                    if c is not CLEAR:
+                        covered += 1
+                        total = [t + v for t, v in zip(total, PALETTE[c])]
+            if covered:
+                row.append(tuple(round(t / covered) for t in total) + (round(255 * covered / samples ** 2),))
+            else:
+                row.append((0, 0, 0, 0))
+        rows.append(row)
+    return rows
+
+
 def ico(images):
     head = struct.pack("<HHH", 0, 1, len(images))
     blobs = []
@@ -102,10 +166,13 @@ def xpm(img, name):
     return "/* XPM */\nstatic const char* %s[] = {\n%s\n};\n" % (name, "\n".join(lines))
 
 
-def png(img):
-    s = len(img)
-    raw = b"".join(b"\0" + b"".join(
-        bytes((0, 0, 0, 0)) if c is None else bytes(PALETTE[c] + (255,)) for c in row) for row in img)
+def palette_rgba(img):
+    return [[(0, 0, 0, 0) if c is None else PALETTE[c] + (255,) for c in row] for row in img]
+
+
+def png(rgba):
+    s = len(rgba)
+    raw = b"".join(b"\0" + b"".join(bytes(p) for p in row) for row in rgba)
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
@@ -123,7 +190,10 @@ def main():
         with open(os.path.join(folder, "zarvelin_%d.xpm" % size), "w") as f:
             f.write(xpm(img, "zarvelin_%d_xpm" % size))
         with open(os.path.join(folder, "zarvelin_%d.png" % size), "wb") as f:
-            f.write(png(img))
+            f.write(png(palette_rgba(img)))
+    for size in (48, 256):
+        with open(os.path.join(folder, "zarvelin_%d.png" % size), "wb") as f:
+            f.write(png(smooth_picture(size)))
 
 
 if __name__ == "__main__":

@@ -214,3 +214,27 @@ e2e_board_area_has() {
     import -window root -crop "$3x$4+$((BOARD_X + $1))+$((BOARD_Y + $2))" -depth 8 txt:- 2>/dev/null |
         grep -q "($5)"
 }
+
+# A stand-in browser opener on the PATH that writes down what it was asked to open.
+e2e_stand_in_browser() {
+    mkdir -p "$WORK/bin"
+    printf '#!/bin/sh\necho "$1" > "%s/opened"\n' "$WORK" >"$WORK/bin/xdg-open"
+    chmod +x "$WORK/bin/xdg-open"
+    export PATH=$WORK/bin:$PATH
+}
+
+# Help > How to Play in the main window; prints the page the stand-in browser
+# was given. The Help menu stands at the right end of the bar; How to Play is its first item.
+e2e_how_to_play() {
+    local main=$1 n=0
+    rm -f "$WORK/opened"
+    e2e_window_origin "$main"
+    xdotool mousemove $((WIN_X + 510)) $((WIN_Y + 12)) click 1
+    sleep 0.5
+    xdotool mousemove $((WIN_X + 500)) $((WIN_Y + 38)) click 1
+    until [[ -s $WORK/opened ]]; do
+        ((n++ < TIMEOUT * 10)) || fail "How to Play opened nothing"
+        sleep 0.1
+    done
+    cat "$WORK/opened"
+}

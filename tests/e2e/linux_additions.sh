@@ -4,11 +4,7 @@
 # Enter takes it; File > Sound switches the sounds off and on.
 source "$(dirname "$0")/lib_linux.bash"
 e2e_start_x
-# A stand-in browser opener that writes down what it was asked to open.
-mkdir "$WORK/bin"
-printf '#!/bin/sh\necho "$1" > "%s/opened"\n' "$WORK" >"$WORK/bin/xdg-open"
-chmod +x "$WORK/bin/xdg-open"
-export PATH=$WORK/bin:$PATH
+e2e_stand_in_browser
 e2e_start_game
 e2e_start_with_defaults
 
@@ -17,17 +13,7 @@ e2e_key "$(e2e_wait_window Hint)" Return
 e2e_wait_no_window Hint
 echo "H shows the hint on a person's turn"
 
-# The Help menu stands at the right end of the bar; How to Play is its first item.
-e2e_window_origin "$MAIN"
-xdotool mousemove $((WIN_X + 510)) $((WIN_Y + 12)) click 1
-sleep 0.5
-xdotool mousemove $((WIN_X + 500)) $((WIN_Y + 38)) click 1
-n=0
-until [[ -s $WORK/opened ]]; do
-    ((n++ < TIMEOUT * 10)) || fail "How to Play opened nothing"
-    sleep 0.1
-done
-page=$(cat "$WORK/opened")
+page=$(e2e_how_to_play "$MAIN")
 [[ $page == */rules.html && -f $page ]] || fail "How to Play opened \"$page\", not the rules page"
 echo "How to Play opens $page"
 
