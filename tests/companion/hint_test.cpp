@@ -9,7 +9,7 @@
 
 #include "companion/roll_odds.h"
 #include "tests/engine/engine_fixture.h"
-#include "tests/engine/game_log.h"
+#include "tests/engine/quick_table.h"
 
 namespace {
 
@@ -112,22 +112,8 @@ TEST_F(hint, is_offered_only_on_a_persons_turn_of_a_game_in_progress) {
 // Games between quick computers, played one step per loop turn, with the
 // advice of the seat to move asked before every step and without.
 std::string play(std::uint32_t seats, std::uint32_t seed, int games, bool ask) {
-    settings() = game_settings{};
-    settings().player_names = {"A", "B", "C", "D"};
-    headless::headless_window window(false);
-    headless::headless_graphics graphics;
-    headless::headless_sound sound(false);
-    headless::virtual_clock clock(false);
-    game_engine engine;
-    game_log log(engine);
-    engine.set_devices({&graphics, &sound, &clock});
-    engine.create_drawing_objects();
-    engine.set_window(&window);
-    engine.observer = &log;
-    window.on_paint = [&] { engine.paint_all(); };
-    window.answerer = [&](const headless::message_box_call&) {
-        return log.games < games ? answer::yes : answer::no;
-    };
+    quick_table t(seats, games);
+    game_engine& engine = t.engine;
     engine.seed_dice(seed);
     engine.new_game(seats, 3);
     int asked = 0;
@@ -138,11 +124,10 @@ std::string play(std::uint32_t seats, std::uint32_t seed, int games, bool ask) {
         }
         engine.run_computer_step();
     }
-    engine.delete_drawing_objects();
     if (ask) {
         EXPECT_GT(asked, games * 10);
     }
-    return log.text;
+    return t.log.text;
 }
 
 TEST(hint_neutrality, asking_at_every_step_leaves_every_game_as_it_was) {

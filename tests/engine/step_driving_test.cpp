@@ -12,6 +12,7 @@
 #include "players/engine_game_view.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/game_log.h"
+#include "tests/engine/quick_table.h"
 #include "tools/arena_match.h"
 
 namespace {
@@ -60,36 +61,9 @@ TEST_F(victory_repaint, the_new_game_waits_for_a_person_or_a_slow_computer_in_se
     }
 }
 
-// Every seat a quick computer; victory boxes answered Yes until `games` are won.
-struct quick_table {
-    quick_table(std::uint32_t seats, int games) {
-        settings() = game_settings{};
-        settings().player_names = {"Player 1", "Player 2", "Player 3", "Player 4"};
-        settings().seat_is_human = {false, false, false, false};
-        engine.set_devices({&graphics, &sound, &clock});
-        engine.create_drawing_objects();
-        engine.set_window(&window);
-        engine.observer = &log;
-        window.answerer = [this, games](const headless::message_box_call&) {
-            return log.games < games ? answer::yes : answer::no;
-        };
-        this->seats = seats;
-    }
-    ~quick_table() { engine.delete_drawing_objects(); }
-
-    headless::headless_window window{false};
-    headless::headless_graphics graphics;
-    headless::headless_sound sound{false};
-    headless::virtual_clock clock{false};
-    game_engine engine;
-    game_log log{engine};
-    std::uint32_t seats;
-};
-
 // All the steps in one call, as the match runner runs them.
 std::string chain_in_one_call(std::uint32_t seats, int games, std::uint32_t seed) {
     quick_table t(seats, games);
-    t.window.on_paint = [&t] { t.engine.paint_all(); };
     t.engine.seed_dice(seed);
     t.engine.new_game(seats, 3);
     t.engine.run_computer_steps();
@@ -101,7 +75,6 @@ std::string chain_in_one_call(std::uint32_t seats, int games, std::uint32_t seed
 // feeds it clicks, Enter and keys that a quick computer's turn ignores.
 std::string one_step_per_loop_turn(std::uint32_t seats, int games, std::uint32_t seed) {
     quick_table t(seats, games);
-    t.window.on_paint = [&t] { t.engine.paint_all(); };
     t.engine.seed_dice(seed);
     t.engine.new_game(seats, 3);
     int turn = 0;
@@ -182,7 +155,6 @@ TEST(step_driving, changing_the_number_of_seats_rebuilds_the_players) {
     std::string last_game;
     {
         quick_table t(2, INT_MAX);
-        t.window.on_paint = [&t] { t.engine.paint_all(); };
         for (std::uint32_t seats : {2u, 4u, 3u}) {
             SCOPED_TRACE(seats);
             const game_player* before = t.engine.view->player_count() ? t.engine.view->player(0) : nullptr;
@@ -193,7 +165,6 @@ TEST(step_driving, changing_the_number_of_seats_rebuilds_the_players) {
         last_game = t.log.text;
     }
     quick_table fresh(3, INT_MAX);
-    fresh.window.on_paint = [&fresh] { fresh.engine.paint_all(); };
     EXPECT_TRUE(play_one_game(fresh, 3));
     EXPECT_EQ(fresh.log.text, last_game);
 }
