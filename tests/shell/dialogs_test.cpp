@@ -249,10 +249,15 @@ TEST_F(setup_dialog, start_game_stores_every_setting_greyed_names_included) {
 TEST_F(setup_dialog, names_keep_at_most_255_bytes_without_splitting_a_character) {
     send(msg::wm_initdialog);
     dialog.texts[name_1] = std::string(300, 'a');
-    dialog.texts[name_2] = std::string(254, 'b') + "\xc3\xa9" + "cc";  // é straddles byte 255
+    dialog.texts[name_2] = std::string(254, 'b') + "\xc3\xa9" + "cc";          // é straddles byte 255
+    dialog.texts[name_3] = std::string(252, 'c') + "\xf0\x9f\x8e\xb2" + "cc";  // a four-byte character
+    // Bytes that continue no character, as a Windows code page's "°" (0xb0): all 255 are kept.
+    dialog.texts[name_4] = std::string(300, '\xb0');
     ASSERT_TRUE(send(msg::wm_command, start_game));
     EXPECT_EQ(settings().player_names[0], std::string(255, 'a'));
     EXPECT_EQ(settings().player_names[1], std::string(254, 'b'));
+    EXPECT_EQ(settings().player_names[2], std::string(252, 'c'));
+    EXPECT_EQ(settings().player_names[3], std::string(255, '\xb0'));
 }
 
 TEST_F(setup_dialog, the_close_box_applies_like_start_game_and_esc_does_nothing) {
