@@ -1,6 +1,7 @@
 #include "tools/soak_run.h"
 
-#include <memory>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "engine/game_settings.h"
@@ -239,11 +240,18 @@ void soak_program::after_event() {
         last_seats = engine.player_count;
         s.fail(s.heap.game_started(engine.player_count, fresh_players));
     }
-    if (window.quit_posted) return;
-    s.fail(check_position(engine));
-    s.fail(check_no_unseen_win(engine));
-    s.fail(check_buttons(engine, panel));
-    s.fail(check_due_step(engine));
+    if (window.quit_posted || s.broken()) return;
+    // In this order: the later checks read the seat to move that the first one vouches for.
+    const std::function<std::string()> checks[] = {
+        [this] { return check_position(engine); },
+        [this] { return check_no_unseen_win(engine); },
+        [this] { return check_buttons(engine, panel); },
+        [this] { return check_due_step(engine); },
+    };
+    for (const auto& check : checks) {
+        s.fail(check());
+        if (s.broken()) return;
+    }
 }
 
 }  // namespace
