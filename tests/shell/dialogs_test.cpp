@@ -270,6 +270,9 @@ TEST_F(setup_dialog, long_names_keep_255_bytes_as_each_platform_encodes_them) {
         {utf8, std::string(300, 'a'), std::string(255, 'a')},
         {utf8, repeat("\xc2\xa9", 150), repeat("\xc2\xa9", 127)},                  // '©' in UTF-8
         {utf8, std::string(254, 'b') + "\xc3\xa9" + "cc", std::string(254, 'b')},  // 'é' straddles byte 255
+        {utf8, std::string(252, 'c') + "\xf0\x9f\x8e\xb2" + "cc", std::string(252, 'c')},  // a four-byte character
+        // Bytes that continue no character, as a code page's '°' read as UTF-8: all 255 are kept.
+        {utf8, std::string(300, '\xb0'), std::string(255, '\xb0')},
     };
     for (const cut& c : cases) {
         dialog = fake_dialog{};

@@ -1,0 +1,53 @@
+#include "tools/soak_memory.h"
+
+#include <malloc.h>
+
+#include <algorithm>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define SOAK_SANITIZED_HEAP 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SOAK_SANITIZED_HEAP 1
+#endif
+#endif
+
+#ifdef SOAK_SANITIZED_HEAP
+// The sanitizer's allocator replaces malloc's, whose figures then say nothing.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+std::size_t heap_in_use() { return __sanitizer_get_current_allocated_bytes(); }
+#else
+std::size_t heap_in_use() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+#endif
+
+std::string heap_watch::game_started(std::uint32_t seats, bool fresh_players) {
+    ++games_;
+    if (!fresh_players || games_ <= warm_up_games) return {};
+    const std::size_t bytes = heap_in_use();
+    readings& r = by_seats_[seats];
+    ++r.count;
+    r.highest = std::max(r.highest, bytes);
+    if (bytes < r.lowest) {
+        r.lowest = bytes;
+        r.lowest_game = games_;
+    }
+    if (bytes - r.lowest <= allowance) return {};
+    return "memory grows: a game of " + std::to_string(seats) + " seats starts with " +
+           std::to_string(bytes) + " bytes on the heap, " + std::to_string(bytes - r.lowest) +
+           " more than at game " + std::to_string(r.lowest_game);
+}
+
+std::string heap_watch::summary() const {
+    std::string text;
+    for (std::uint32_t seats = 2; seats <= 4; ++seats) {
+        const readings& r = by_seats_[seats];
+        if (r.count == 0) continue;
+        if (!text.empty()) text += "; ";
+        text += std::to_string(seats) + " seats: " + std::to_string(r.lowest) + " to " +
+                std::to_string(r.highest) + " bytes over " + std::to_string(r.count) + " readings";
+    }
+    return text.empty() ? "no readings after the first " + std::to_string(warm_up_games) + " games" : text;
+}
