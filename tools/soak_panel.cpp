@@ -47,7 +47,9 @@ std::optional<std::vector<drawn_button>> last_drawn_panel(const std::vector<std:
         auto box = rect_after(line, "rectangle ");
         if (!box) box = rect_after(line, "frame_rect ");
         if (box && inside(*box, layout::panel_area)) {
-            buttons.push_back({*box, {}});
+            // A frame within a box already drawn is the keyboard's selection, not a button.
+            const auto holds = [&box](const drawn_button& b) { return b.box != *box && inside(*box, b.box); };
+            if (std::none_of(buttons.begin(), buttons.end(), holds)) buttons.push_back({*box, {}});
             continue;
         }
         const auto text_box = rect_after(line, "draw_text ");

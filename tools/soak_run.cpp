@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "companion/additions.h"
+#include "companion/program_window.h"
 #include "engine/game_settings.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/desktop.h"
@@ -11,6 +13,7 @@
 #include "shell/program.h"
 #include "shell/shell_values.h"
 #include "shell/window_messages.h"
+#include "tools/soak_additions.h"
 #include "tools/soak_checks.h"
 #include "tools/soak_dialogs.h"
 #include "tools/soak_memory.h"
@@ -65,7 +68,7 @@ public:
     bool load_accelerators() override { return true; }
     devices engine_devices() override { return {&graphics, &sound, &clock}; }
     bool register_window_class() override { return true; }
-    platform::window* create_main_window() override { return &window; }
+    platform::window* create_main_window() override { return &program_window; }
     void mark_running_instance() override {}
     bool has_menu() override { return true; }
     void show_main_window() override {}
@@ -75,9 +78,10 @@ public:
     int live_drawing_objects() const { return graphics.live_objects; }
 
 private:
-    void repaint() { shell::main_window_proc(engine, msg::wm_paint, 0, 0); }
+    // The window's messages pass through the additions, as in the desktop programs.
+    void repaint() { additions.window_proc(msg::wm_paint, 0, 0); }
     void send(std::uint32_t message, std::uintptr_t wparam = 0, std::intptr_t lparam = 0) {
-        shell::main_window_proc(engine, message, wparam, lparam);
+        additions.window_proc(message, wparam, lparam);
     }
     void deliver_input();
     void click_somewhere();
@@ -99,6 +103,9 @@ private:
     headless::headless_graphics graphics;
     headless::headless_sound sound{false};
     headless::virtual_clock clock{false};
+    soak_services services;
+    companion::additions additions{engine, services, sound};
+    companion::program_window program_window{window, additions};
     std::vector<drawn_button> panel;  // the buttons the panel last drew
     int mix = -1;                     // the seat mix of the game in progress
     bool game_started = false;        // since the last event
@@ -142,8 +149,10 @@ void soak_program::deliver_input() {
         send(msg::wm_char, s.random.chance(500) ? 'S' : 's');
     } else if (r < 7800) {
         send(msg::wm_char, s.random.chance(300) ? '0' : s.random.below(256));
-    } else if (r < 9700) {
+    } else if (r < 9400) {
         repaint();
+    } else if (r < 9700) {
+        s.fail(deliver_addition_input(s.random, engine, additions));
     } else if (r < 9830) {
         send(msg::wm_command, msg::cmd_about);  // F1
     } else if (r < 9880) {
@@ -213,6 +222,10 @@ answer soak_program::answer_box(const headless::message_box_call& box) {
             engine.markers[2].column == 0 || !on_top)
             s.fail("\"Are you sure you want to roll?\" asked out of place");
         return pick(500, answer::yes, answer::no);
+    }
+    if (is_addition_box(box.caption)) {
+        s.fail(check_addition_box(engine, box.caption));
+        return answer::ok;
     }
     s.fail("an unexpected box \"" + box.caption + "\"");
     return answer::no;

@@ -4,7 +4,9 @@
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "tools/soak_options.h"
@@ -16,6 +18,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zarvelin-soak: %s\n%s\n", error.c_str(), soak_usage);
         return 2;
     }
+    // The additions remember the set-up and the records in the user's folder:
+    // the soak's are a folder of its own, gone afterwards.
+    char folder[] = "/tmp/zarvelin-soak-XXXXXX";
+    if (!mkdtemp(folder)) {
+        std::perror("zarvelin-soak: a folder for the remembered files");
+        return 1;
+    }
+    setenv("XDG_CONFIG_HOME", folder, 1);
+    struct remove_at_end {
+        const char* path;
+        ~remove_at_end() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } cleanup{folder};
     using clock = std::chrono::steady_clock;
     const auto start = clock::now();
     auto last_line = start;
