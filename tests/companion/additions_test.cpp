@@ -13,6 +13,7 @@
 #include "companion/companion_messages.h"
 #include "companion/program_window.h"
 #include "shell/window_messages.h"
+#include "tests/companion/temp_folder.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {
@@ -43,9 +44,7 @@ protected:
         settings().seat_is_human = {true, false, false, false};
         window.on_paint = [this] { send(::msg::wm_paint); };
         // The user's folder is this test's own.
-        std::filesystem::remove_all(home);
-        std::filesystem::create_directories(home);
-        setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", home.path.c_str(), 1);
     }
     ~additions() override { unsetenv("XDG_CONFIG_HOME"); }
     shell::proc_result send(std::uint32_t message, std::uintptr_t wparam = 0, std::intptr_t lparam = 0) {
@@ -66,7 +65,7 @@ protected:
         return std::find(window.drawing.begin(), window.drawing.end(), line) != window.drawing.end();
     }
 
-    const std::filesystem::path home = std::filesystem::path(::testing::TempDir()) / "zarvelin-additions";
+    temp_folder home;
     fake_services services;
     companion::additions layer{engine, services, sound};
 };
@@ -89,7 +88,7 @@ TEST_F(additions, the_set_up_is_remembered_when_a_game_starts_and_restored_at_th
     settings().setup_columns_to_win = 4;
     command(companion::msg::cmd_sound);  // off, and remembered at once
     program.run_dialog(platform::dialog_template::setup);
-    EXPECT_TRUE(std::filesystem::exists(home / "zarvelin" / "settings.txt"));
+    EXPECT_TRUE(std::filesystem::exists(home.path / "zarvelin" / "settings.txt"));
 
     // The next start: the run's defaults, then the first set-up dialog.
     settings() = game_settings{};
@@ -127,15 +126,15 @@ TEST_F(additions, every_victory_is_recorded_and_the_records_show_best_first) {
 }
 
 TEST_F(additions, a_damaged_records_file_is_set_aside_with_a_message) {
-    std::filesystem::create_directories(home / "zarvelin");
-    { std::ofstream(home / "zarvelin" / "records.txt") << "\x01\x02 not records"; }
+    std::filesystem::create_directories(home.path / "zarvelin");
+    { std::ofstream(home.path / "zarvelin" / "records.txt") << "\x01\x02 not records"; }
     start(2);
     window.answers = {answer::no};
     win_with_seat_0(engine);
     ASSERT_GE(window.boxes.size(), 2u);
     EXPECT_EQ(window.boxes[0].caption, "Records");
     EXPECT_NE(window.boxes[0].text.find("records.txt.corrupt-1"), std::string::npos) << window.boxes[0].text;
-    EXPECT_TRUE(std::filesystem::exists(home / "zarvelin" / "records.txt.corrupt-1"));
+    EXPECT_TRUE(std::filesystem::exists(home.path / "zarvelin" / "records.txt.corrupt-1"));
     EXPECT_EQ(window.boxes[1].caption, "Victory");
 }
 
