@@ -9,6 +9,7 @@ TIMEOUT=${E2E_TIMEOUT:-20}
 WORK=$(mktemp -d)
 GAME_PID=
 XVFB_PID=
+HELPER_PIDS=()
 
 fail() {
     echo "FAIL: $*" >&2
@@ -20,6 +21,10 @@ fail() {
 }
 
 e2e_cleanup() {
+    local pid
+    for pid in "${HELPER_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
     if [[ -n $GAME_PID ]]; then
         [[ -s $WORK/pid ]] && kill "$(cat "$WORK/pid")" 2>/dev/null
         wait "$GAME_PID" 2>/dev/null
@@ -52,6 +57,23 @@ e2e_start_x() {
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     export SDL_AUDIODRIVER=dummy
+}
+
+# Runs a helper process in the background until the test ends; sets HELPER_PID.
+e2e_helper() {
+    "$@" >/dev/null 2>&1 &
+    HELPER_PID=$!
+    HELPER_PIDS+=("$HELPER_PID")
+}
+
+# A peer that never answers (see lib_linux_silent_peer.py), waited for until it is in place.
+e2e_silent_peer() {
+    e2e_helper python3 "$E2E_DIR/lib_linux_silent_peer.py" "$@"
+    local n=0
+    until [[ -e $2.ready ]]; do
+        ((n++ < TIMEOUT * 10)) || fail "the silent peer ($1 $2) did not start"
+        sleep 0.1
+    done
 }
 
 # Starts the program in the background; its exit status lands in $WORK/status.
