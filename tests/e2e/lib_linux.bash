@@ -37,8 +37,9 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# A fresh Xvfb on a display number it picks itself, and a private runtime
-# folder so the running-copy marker is this test's alone. No sound device.
+# A fresh Xvfb on a display number it picks itself, a private runtime folder,
+# and a cache folder of its own so the running-copy marker (MARKER) is this
+# test's alone. No sound device.
 e2e_start_x() {
     [[ -x $ZARVELIN ]] || fail "$ZARVELIN was not built"
     for tool in Xvfb xdotool import; do
@@ -55,9 +56,14 @@ e2e_start_x() {
     done
     export DISPLAY=:$(head -n1 "$WORK/display")
     export XDG_RUNTIME_DIR=$WORK/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_CACHE_HOME=$WORK/cache
+    MARKER=$XDG_CACHE_HOME/zarvelin
     export SDL_AUDIODRIVER=dummy
 }
+
+# The time in milliseconds, to measure how long something took.
+e2e_now_ms() { date +%s%3N; }
 
 # Runs a helper process in the background until the test ends; sets HELPER_PID.
 e2e_helper() {
@@ -68,9 +74,9 @@ e2e_helper() {
 
 # A peer that never answers (see lib_linux_silent_peer.py), waited for until it is in place.
 e2e_silent_peer() {
-    e2e_helper python3 "$E2E_DIR/lib_linux_silent_peer.py" "$@"
-    local n=0
-    until [[ -e $2.ready ]]; do
+    local ready=$WORK/peer-${#HELPER_PIDS[@]}.ready n=0
+    e2e_helper python3 "$E2E_DIR/lib_linux_silent_peer.py" "$ready" "$@"
+    until [[ -e $ready ]]; do
         ((n++ < TIMEOUT * 10)) || fail "the silent peer ($1 $2) did not start"
         sleep 0.1
     done

@@ -6,15 +6,13 @@
 source "$(dirname "$0")/lib_linux.bash"
 e2e_start_x
 
-now_ms() { date +%s%3N; }
-
 # Starts the program and waits at most 5 s for the set-up dialog; says how long it took.
 start_timed() {
     local t0
-    t0=$(now_ms)
+    t0=$(e2e_now_ms)
     e2e_start_game
     TIMEOUT=5 e2e_wait_window "Set Up Game" >/dev/null
-    echo "$1: first window after $(($(now_ms) - t0)) ms"
+    echo "$1: first window after $(($(e2e_now_ms) - t0)) ms"
 }
 
 # The close box and Confirm Quit end the program with status 0 within a few seconds.
@@ -31,11 +29,11 @@ export SDL_AUDIODRIVER=nonexistent
 e2e_start_game
 e2e_start_with_defaults
 e2e_play_until_bust "$MAIN"
-t0=$(now_ms)
+t0=$(e2e_now_ms)
 while [[ $(e2e_board_pixel 418 413) == "$BACKGROUND" ]] && e2e_board_area_has 418 384 104 18 "$WHITE"; do
     sleep 0.05
 done
-shown=$(($(now_ms) - t0))
+shown=$(($(e2e_now_ms) - t0))
 # It was seen some time after it appeared: a notice without its pause would hardly be seen at all.
 ((shown >= 500)) || fail "the bust notice stood only $shown ms"
 echo "no sound driver: the bust notice stood at least $shown ms"
