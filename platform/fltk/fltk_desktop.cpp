@@ -44,8 +44,17 @@ platform::window* fltk_desktop::create_main_window() {
     return program_window_.get();
 }
 
+fltk_desktop::~fltk_desktop() {
+    if (instance_.request_fd() >= 0) Fl::remove_fd(instance_.request_fd());
+}
+
 void fltk_desktop::mark_running_instance() {
-    instance_.listen([this] { window_->raise(); });
+    if (instance_.request_fd() >= 0) Fl::add_fd(instance_.request_fd(), FL_READ, serve_later_copies, this);
+}
+
+void fltk_desktop::serve_later_copies(int, void* data) {
+    auto* self = static_cast<fltk_desktop*>(data);
+    self->instance_.serve([self] { self->window_->raise(); });
 }
 
 void fltk_desktop::show_main_window() { window_->show_centred(screen_width_, screen_height_); }

@@ -16,6 +16,7 @@ namespace fltk_backend {
 class fltk_desktop final : public shell::desktop {
 public:
     explicit fltk_desktop(game_engine& engine) : engine_(engine) {}
+    ~fltk_desktop() override;
 
     bool raise_running_copy() override { return instance_.raise_running_copy(); }
     bool read_screen_size(int& width, int& height) override;
@@ -31,6 +32,8 @@ public:
     void show_error(std::string_view text) override;
 
 private:
+    static void serve_later_copies(int fd, void* self);
+
     game_engine& engine_;
     single_instance instance_;
     bool display_open_ = false;

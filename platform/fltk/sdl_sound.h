@@ -1,12 +1,17 @@
 // The game's two sounds played through SDL2's audio: the click synchronously,
-// the bust asynchronously, a later sound cutting off the one before. Without
-// an audio device the sounds are silent and the synchronous one still takes
-// its length, so the animation keeps its pace.
+// the bust asynchronously, a later sound cutting off the one before. The audio
+// device opens on a thread of its own, as a sound server may take long to
+// answer or never answer at all; until it is open, and without a device, the
+// sounds are silent and the synchronous one still takes its length, so the
+// animation keeps its pace.
 #pragma once
 
 #include <SDL2/SDL.h>
 
 #include <array>
+#include <atomic>
+#include <memory>
+#include <thread>
 #include <vector>
 
 #include "platform/window.h"
@@ -22,18 +27,21 @@ public:
 
     void play(platform::sound_id which, bool wait) override;
     void set_muted(bool muted) override { muted_ = muted; }
-    bool has_device() const { return device_ != 0; }
 
 private:
-    struct clip {
-        std::vector<Uint8> samples;  // in the device's format
-        int milliseconds = 0;        // the length of the original sound
+    // Written by the opener thread alone until it sets `ready`; from then on
+    // read and used by the main thread alone.
+    struct output {
+        SDL_AudioDeviceID device = 0;
+        SDL_AudioSpec spec{};
+        std::array<std::vector<Uint8>, 2> samples;  // in the device's format
+        std::atomic<bool> ready{false};
     };
-    clip load(const unsigned char* wav, unsigned long size);
+    static void open_device(output& out);
 
-    SDL_AudioDeviceID device_ = 0;
-    SDL_AudioSpec spec_{};
-    std::array<clip, 2> clips_;
+    std::array<int, 2> milliseconds_{};  // the lengths of the original sounds
+    std::shared_ptr<output> output_ = std::make_shared<output>();
+    std::thread opener_;
     bool muted_ = false;
 };
 

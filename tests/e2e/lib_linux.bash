@@ -9,6 +9,7 @@ TIMEOUT=${E2E_TIMEOUT:-20}
 WORK=$(mktemp -d)
 GAME_PID=
 XVFB_PID=
+HELPER_PIDS=()
 
 fail() {
     echo "FAIL: $*" >&2
@@ -20,6 +21,10 @@ fail() {
 }
 
 e2e_cleanup() {
+    local pid
+    for pid in "${HELPER_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
     if [[ -n $GAME_PID ]]; then
         [[ -s $WORK/pid ]] && kill "$(cat "$WORK/pid")" 2>/dev/null
         wait "$GAME_PID" 2>/dev/null
@@ -32,8 +37,9 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# A fresh Xvfb on a display number it picks itself, and a private runtime
-# folder so the running-copy marker is this test's alone. No sound device.
+# A fresh Xvfb on a display number it picks itself, a private runtime folder,
+# and a cache folder of its own so the running-copy marker (MARKER) is this
+# test's alone. No sound device.
 e2e_start_x() {
     [[ -x $ZARVELIN ]] || fail "$ZARVELIN was not built"
     for tool in Xvfb xdotool import; do
@@ -52,8 +58,30 @@ e2e_start_x() {
     export XDG_RUNTIME_DIR=$WORK/runtime
     # The remembered set-up and the records are this test's own too.
     export XDG_CONFIG_HOME=$WORK/config
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_CACHE_HOME=$WORK/cache
+    MARKER=$XDG_CACHE_HOME/zarvelin
     export SDL_AUDIODRIVER=dummy
+}
+
+# The time in milliseconds, to measure how long something took.
+e2e_now_ms() { date +%s%3N; }
+
+# Runs a helper process in the background until the test ends; sets HELPER_PID.
+e2e_helper() {
+    "$@" >/dev/null 2>&1 &
+    HELPER_PID=$!
+    HELPER_PIDS+=("$HELPER_PID")
+}
+
+# A peer that never answers (see lib_linux_silent_peer.py), waited for until it is in place.
+e2e_silent_peer() {
+    local ready=$WORK/peer-${#HELPER_PIDS[@]}.ready n=0
+    e2e_helper python3 "$E2E_DIR/lib_linux_silent_peer.py" "$ready" "$@"
+    until [[ -e $ready ]]; do
+        ((n++ < TIMEOUT * 10)) || fail "the silent peer ($1 $2) did not start"
+        sleep 0.1
+    done
 }
 
 # Starts the program in the background; its exit status lands in $WORK/status.
