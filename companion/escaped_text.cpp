@@ -50,13 +50,6 @@ std::string escape_text(std::string_view text) {
     return out;
 }
 
-std::string_view cut_at_character(std::string_view text, std::size_t max_bytes) {
-    if (text.size() <= max_bytes) return text;
-    std::size_t end = max_bytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80) --end;
-    return text.substr(0, end);
-}
-
 std::optional<std::string> unescape_text(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -3,7 +3,6 @@
 // stays on one line and comes back byte for byte.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,9 +16,5 @@ std::string escape_text(std::string_view text);
 // The bytes escape_text wrote; nothing for an unknown escape, a cut-off one or
 // a raw control byte, which escape_text never writes.
 std::optional<std::string> unescape_text(std::string_view text);
-
-// At most max_bytes of text, cut before a UTF-8 sequence rather than inside it,
-// as the set-up dialog keeps a name of more than 255 bytes.
-std::string_view cut_at_character(std::string_view text, std::size_t max_bytes);
 
 }  // namespace companion

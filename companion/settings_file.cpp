@@ -6,6 +6,7 @@
 #include "companion/atomic_file.h"
 #include "companion/escaped_text.h"
 #include "engine/game_settings.h"
+#include "shell/dialog.h"
 
 namespace companion {
 
@@ -46,7 +47,7 @@ private:
 // Keys and values from a damaged file go into messages escaped and short.
 std::string shown(std::string_view text) {
     const std::string escaped = escape_text(text);
-    const std::string_view cut = cut_at_character(escaped, 40);
+    const std::string_view cut = shell::cut_text(escaped, 40, shell::text_encoding::utf8);
     return std::string(cut) + (cut.size() < escaped.size() ? "..." : "");
 }
 
@@ -141,7 +142,8 @@ private:
         if (!name) return std::string(name_keys[seat]) + " has a bad escape or a control character, ignored";
         if (name->size() > longest_name) {
             complaints_.add(number, std::string(name_keys[seat]) + " is longer than 255 bytes, cut");
-            name->resize(cut_at_character(*name, longest_name).size());
+            // As the Linux program's dialog cuts a name typed into it.
+            name->resize(shell::cut_text(*name, longest_name, shell::text_encoding::utf8).size());
         }
         setup.player_names[std::size_t(seat)] = std::move(*name);
         return std::nullopt;

@@ -3,6 +3,7 @@
 // dialog and a test fake.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,11 @@ namespace shell {
 // How a dialog's texts are encoded: the Windows program's in the ANSI code
 // page, one byte a character; the FLTK program's in UTF-8.
 enum class text_encoding { ansi_code_page, utf8 };
+
+// At most `most` bytes of text. In the ANSI code page every byte is a
+// character and the cut is exact; in UTF-8 it never splits a character, so the
+// text stays valid, and bytes that continue no character are kept as they come.
+std::string_view cut_text(std::string_view text, std::size_t most, text_encoding encoding);
 
 class dialog {
 public:

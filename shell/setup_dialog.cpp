@@ -17,29 +17,9 @@ namespace {
 
 constexpr int name_ids[4] = {name_1, name_2, name_3, name_4};
 
-// GetDlgItemText reads into 256 bytes: at most 255 bytes of the name are kept.
-// In the ANSI code page that is where the buffer cuts it, every byte being a
-// character. In UTF-8 a cut never splits a character, so the stored name stays
-// valid text; bytes that continue no character are kept up to the 255th.
-std::string read_name(dialog& d, int id) {
-    std::string text = d.text(id);
-    if (text.size() <= 255) return text;
-    if (d.encoding() == text_encoding::ansi_code_page) {
-        text.resize(255);
-        return text;
-    }
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    // The first byte of the character that byte 255 would continue: at most three back.
-    std::size_t lead = 255;
-    while (lead > 252 && (byte(lead) & 0xc0) == 0x80) --lead;
-    const std::size_t length = byte(lead) >= 0xf8   ? 1
-                               : byte(lead) >= 0xf0 ? 4
-                               : byte(lead) >= 0xe0 ? 3
-                               : byte(lead) >= 0xc0 ? 2
-                                                    : 1;
-    text.resize(lead < 255 && lead + length > 255 ? lead : 255);
-    return text;
-}
+// GetDlgItemText reads into 256 bytes: at most 255 bytes of the name are kept,
+// cut as the dialog's encoding allows.
+std::string read_name(dialog& d, int id) { return std::string(cut_text(d.text(id), 255, d.encoding())); }
 
 // The standard atoi, except that a number too large for 32 bits saturates
 // rather than wrapping round into a small valid-looking value.
