@@ -22,21 +22,6 @@ std::string format(const char* pattern, double value) {
 
 std::string percent(double chance) { return format("%.1f%%", 100.0 * chance); }
 
-int claimed_columns(const game_snapshot& s) {
-    int claimed = 0;
-    for (int c = 2; c <= 12; ++c) claimed += s.own_progress(c) == height_of(c);
-    return claimed;
-}
-
-int topped_markers(const game_snapshot& s) {
-    int topped = 0;
-    for (const auto& m : s.markers) {
-        if (m.column == 0) break;
-        topped += m.position == height_of(m.column);
-    }
-    return topped;
-}
-
 std::string choice_advice(game_engine& engine, game_player& player) {
     const auto wanted = std::uint32_t(player.choose_column());
     game_snapshot s = game_snapshot::take();

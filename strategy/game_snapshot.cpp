@@ -99,6 +99,22 @@ void game_snapshot::unmake_move(int index) {
     }
 }
 
+int claimed_columns(const game_snapshot& s) {
+    int claimed = 0;
+    for (int c = 2; c <= 12; ++c)
+        if (s.own_progress(c) == height_of(c)) ++claimed;
+    return claimed;
+}
+
+int topped_markers(const game_snapshot& s) {
+    int topped = 0;
+    for (const auto& m : s.markers) {
+        if (m.column == 0) break;
+        if (m.position == height_of(m.column)) ++topped;
+    }
+    return topped;
+}
+
 double turn_progress(const game_snapshot& s) {
     double sum = 0.0;
     for (const auto& m : s.markers) {

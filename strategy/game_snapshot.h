@@ -37,5 +37,10 @@ struct game_snapshot {
 // The fixed column heights of the board, the same as the view's table.
 constexpr int height_of(int column) { return 13 - 2 * (column > 7 ? column - 7 : 7 - column); }
 
+// The columns the current player has claimed, and the temporary markers on
+// the top square of their column (slots in order, up to the first free one).
+int claimed_columns(const game_snapshot& s);
+int topped_markers(const game_snapshot& s);
+
 double turn_progress(const game_snapshot& s);
 double greedy_gain(const game_snapshot& s);

@@ -7,26 +7,6 @@
 
 float s5_player::shared_default = 0.0f;
 
-namespace {
-
-int claimed_columns(const game_snapshot& s) {
-    int claimed = 0;
-    for (int c = 2; c <= 12; ++c)
-        if (s.own_progress(c) == height_of(c)) ++claimed;
-    return claimed;
-}
-
-int topped_markers(const game_snapshot& s) {
-    int topped = 0;
-    for (const auto& m : s.markers) {
-        if (m.column == 0) break;
-        if (m.position == height_of(m.column)) ++topped;
-    }
-    return topped;
-}
-
-}  // namespace
-
 s5_player::s5_player() : search(std::make_unique<completion_search>(game_snapshot::take())) {
     parameter_count = 1;
     const double p = (vl_game::instance()->columns_to_win() - 3) * 0.1 + 0.2;
