@@ -1,25 +1,11 @@
 #include "tools/arena_options.h"
 
-#include <charconv>
-#include <cstring>
 #include <limits>
+
+#include "tools/decimal_option.h"
 
 const char* const arena_usage =
     "usage: zarvelin-arena [--seats N] [--columns-to-win K] [--games G] [--seed S] [--trace]";
-
-namespace {
-
-// Plain decimal digits only: no sign, no blanks, no suffix.
-std::optional<std::uint64_t> decimal(const char* text) {
-    const char* end = text + std::strlen(text);
-    std::uint64_t value = 0;
-    const auto [stop, fault] = std::from_chars(text, end, value);
-    if (text == end || *text == '+' || *text == '-' || fault != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
-}  // namespace
 
 std::optional<arena_options> parse_arena_options(int argc, const char* const* argv,
                                                  std::uint32_t default_seed, std::string& error) {
@@ -54,7 +40,7 @@ std::optional<arena_options> parse_arena_options(int argc, const char* const* ar
             return std::nullopt;
         }
         const char* text = argv[++i];
-        const auto value = decimal(text);
+        const auto value = decimal_option(text);
         if (!value) {
             error = option + ": '" + text + "' is not a whole number";
             return std::nullopt;

@@ -1,7 +1,6 @@
 #include "tools/soak_options.h"
 
-#include <charconv>
-#include <cstring>
+#include "tools/decimal_option.h"
 
 const char* const soak_usage = "usage: zarvelin-soak [--events N] [--seed S]";
 
@@ -22,14 +21,13 @@ std::optional<soak_options> parse_soak_options(int argc, const char* const* argv
             error = option + " needs a value";
             return std::nullopt;
         }
-        // Plain decimal digits only: no sign, no blanks, no suffix.
         const char* text = argv[++i];
-        const char* end = text + std::strlen(text);
-        const auto [stop, fault] = std::from_chars(text, end, *target);
-        if (text == end || *text == '+' || *text == '-' || fault != std::errc() || stop != end) {
+        const auto value = decimal_option(text);
+        if (!value) {
             error = option + ": '" + text + "' is not a whole number";
             return std::nullopt;
         }
+        *target = *value;
     }
     if (options.events == 0) {
         error = "--events: at least 1";
