@@ -266,3 +266,20 @@ e2e_how_to_play() {
     done
     cat "$WORK/opened"
 }
+
+# Starts the program and waits at most 5 s for its set-up dialog; says how long it took.
+e2e_start_timed() {
+    local t0
+    t0=$(e2e_now_ms)
+    e2e_start_game
+    TIMEOUT=5 e2e_wait_window "Set Up Game" >/dev/null
+    echo "$1: first window after $(($(e2e_now_ms) - t0)) ms"
+}
+
+# Clicks a field or radio button of the set-up dialog, by its centre in the
+# template's dialog units (the dialog is 165 by 183 of them).
+e2e_setup_click() {
+    local setup=$1 WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$setup")"
+    xdotool mousemove $((X + $2 * WIDTH / 165)) $((Y + $3 * HEIGHT / 183)) click 1
+}

@@ -22,11 +22,8 @@ echo "a double-click on Roll rolls once and leaves the choice waiting"
 e2e_key "$MAIN" F2
 e2e_key "$(e2e_wait_window "Confirm Restart")" Return
 SETUP=$(e2e_wait_window "Set Up Game")
-eval "$(xdotool getwindowgeometry --shell "$SETUP")"
-e2e_window_origin "$SETUP"
-dialog_click() { xdotool mousemove $((WIN_X + $1 * WIDTH / 165)) $((WIN_Y + $2 * HEIGHT / 183)) click 1; }
-dialog_click 57 27  # seat 1: Computer
-dialog_click 58 65  # seat 3: Computer
+e2e_setup_click "$SETUP" 57 27  # seat 1: Computer
+e2e_setup_click "$SETUP" 58 65  # seat 3: Computer
 e2e_key "$SETUP" Return
 e2e_wait_no_window "Set Up Game"
 e2e_wait_board_pixel 448 32 $BOARD "the computers' first roll"

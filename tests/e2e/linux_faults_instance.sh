@@ -7,15 +7,6 @@
 source "$(dirname "$0")/lib_linux.bash"
 e2e_start_x
 
-# Starts the program and waits at most 5 s for its set-up dialog; says how long it took.
-start_timed() {
-    local t0
-    t0=$(e2e_now_ms)
-    e2e_start_game
-    TIMEOUT=5 e2e_wait_window "Set Up Game" >/dev/null
-    echo "$1: first window after $(($(e2e_now_ms) - t0)) ms"
-}
-
 # A second copy in this environment raises the first and exits 0 within 5 s.
 second_copy_raises() {
     local status count
@@ -38,7 +29,7 @@ e2e_start_with_defaults
 e2e_key "$MAIN" r
 e2e_wait_board_pixel 418 413 $HIGHLIGHT "the choices after a roll"
 kill_game
-start_timed "after SIGKILL mid-game"
+e2e_start_timed "after SIGKILL mid-game"
 second_copy_raises
 
 # Later copies that connect and never send a word: 100 of them are taken in
@@ -69,6 +60,6 @@ kill_game
 
 # A process of the user that holds the lock and serves nothing.
 e2e_silent_peer lock "$MARKER/running.lock"
-start_timed "lock held by a process that never answers"
+e2e_start_timed "lock held by a process that never answers"
 grep -q "does not answer" "$WORK/game.log" || fail "no word of the silent holder: $(cat "$WORK/game.log")"
 echo "PASS"

@@ -6,15 +6,6 @@
 source "$(dirname "$0")/lib_linux.bash"
 e2e_start_x
 
-# Starts the program and waits at most 5 s for the set-up dialog; says how long it took.
-start_timed() {
-    local t0
-    t0=$(e2e_now_ms)
-    e2e_start_game
-    TIMEOUT=5 e2e_wait_window "Set Up Game" >/dev/null
-    echo "$1: first window after $(($(e2e_now_ms) - t0)) ms"
-}
-
 # The close box and Confirm Quit end the program with status 0 within a few seconds.
 quit_promptly() {
     e2e_close_window "$(e2e_wait_window Zarvelin)"
@@ -42,7 +33,7 @@ quit_promptly
 # A sound server that takes the connection and never says a word.
 e2e_silent_peer listen "$WORK/pulse.sock"
 export SDL_AUDIODRIVER=pulseaudio PULSE_SERVER=unix:$WORK/pulse.sock
-start_timed "silent sound server"
+e2e_start_timed "silent sound server"
 # A second copy started meanwhile brings the first one forward and exits 0.
 timeout 10 "$ZARVELIN" >"$WORK/second.log" 2>&1
 status=$?
@@ -66,7 +57,7 @@ od -An -v -tx1 "$WORK/audio.raw" | tr -s ' ' '\n' | grep -qv '^\(80\|\)$' || fai
 # The disk driver writing into a FIFO: opening it waits for a reader forever.
 mkfifo "$WORK/audio.fifo"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/audio.fifo
-start_timed "sound file a FIFO nobody reads"
+e2e_start_timed "sound file a FIFO nobody reads"
 e2e_start_with_defaults
 quit_promptly
 echo "PASS"

@@ -8,13 +8,9 @@ e2e_start_x
 e2e_start_game
 
 SETUP=$(e2e_wait_window "Set Up Game")
-# The columns-to-win field, placed by its dialog units in the dialog's size.
-eval "$(xdotool getwindowgeometry --shell "$SETUP")"
-e2e_window_origin "$SETUP"
-COLUMNS_X=$((WIN_X + 121 * WIDTH / 165))
-COLUMNS_Y=$((WIN_Y + 143 * HEIGHT / 183))
+# The columns-to-win field, placed by its dialog units.
 set_columns() {
-    xdotool mousemove $COLUMNS_X $COLUMNS_Y click 1
+    e2e_setup_click "$SETUP" 121 143
     e2e_key "$SETUP" ctrl+a BackSpace "$1"
 }
 

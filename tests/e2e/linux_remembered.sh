@@ -7,12 +7,6 @@ e2e_start_x
 SETTINGS=$XDG_CONFIG_HOME/zarvelin/settings.txt
 RECORDS=$XDG_CONFIG_HOME/zarvelin/records.txt
 
-# A field or radio button of the set-up dialog, by its place in dialog units.
-dialog_click() {
-    eval "$(xdotool getwindowgeometry --shell "$SETUP")"
-    e2e_window_origin "$SETUP"
-    xdotool mousemove $((WIN_X + $1 * WIDTH / 165)) $((WIN_Y + $2 * HEIGHT / 183)) click 1
-}
 quit_program() {
     e2e_close_window "$MAIN"
     e2e_key "$(e2e_wait_window "Confirm Quit")" Return
@@ -22,10 +16,10 @@ quit_program() {
 # First run: seat 1's name "me=you", seat 3 a computer, 2 columns to win; then sound off.
 e2e_start_game
 SETUP=$(e2e_wait_window "Set Up Game")
-dialog_click 131 27
+e2e_setup_click "$SETUP" 131 27
 e2e_key "$SETUP" ctrl+a BackSpace m e equal y o u
-dialog_click 58 65
-dialog_click 121 143
+e2e_setup_click "$SETUP" 58 65
+e2e_setup_click "$SETUP" 121 143
 e2e_key "$SETUP" ctrl+a BackSpace 2 Return
 e2e_wait_no_window "Set Up Game"
 MAIN=$(e2e_wait_window Zarvelin)
@@ -56,9 +50,9 @@ echo "the next start opens with the remembered set-up"
 # Third run: two quick computers and one column to win, so a victory comes soon.
 e2e_start_game
 SETUP=$(e2e_wait_window "Set Up Game")
-dialog_click 57 27
-dialog_click 92 65
-dialog_click 121 143
+e2e_setup_click "$SETUP" 57 27
+e2e_setup_click "$SETUP" 92 65
+e2e_setup_click "$SETUP" 121 143
 e2e_key "$SETUP" ctrl+a BackSpace 1 Return
 e2e_wait_no_window "Set Up Game"
 MAIN=$(e2e_wait_window Zarvelin)
