@@ -16,11 +16,12 @@ constexpr shell::proc_result handled{};
 additions::additions(game_engine& engine, platform::companion_services& host, platform::sound& sound)
     : engine_(engine), host_(host), sound_(sound), files_(engine) {
     host_.check_sound_item(sound_on_);
-    engine_.observer = &files_;
+    followers_.follow(files_);
+    engine_.observer = &followers_;
 }
 
 additions::~additions() {
-    if (engine_.observer == &files_) engine_.observer = nullptr;
+    if (engine_.observer == &followers_) engine_.observer = nullptr;
 }
 
 void additions::before_setup() {

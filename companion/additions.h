@@ -3,11 +3,12 @@
 // the records. They stand between the desktop's window and the described
 // routing, which they leave as it is: a message that is not theirs goes on to
 // shell::main_window_proc unchanged. While they exist they follow the game as
-// the engine's observer.
+// the engine's observer, through one fan-out.
 #pragma once
 
 #include <cstdint>
 
+#include "companion/game_followers.h"
 #include "companion/keyboard_selection.h"
 #include "companion/player_files.h"
 #include "platform/companion_services.h"
@@ -49,6 +50,7 @@ private:
     platform::sound& sound_;
     keyboard_selection selection_;
     player_files files_;
+    game_followers followers_;
     bool sound_on_ = true;
     bool restored_ = false;
 };
