@@ -16,8 +16,10 @@ if ((EUID != 0)); then
     exit 77
 fi
 # lintian, as strict as it gets, has nothing to say about the package.
-lintian --pedantic --display-info "$deb" >"$WORK/lintian.log" 2>&1 || true
-[[ ! -s $WORK/lintian.log ]] || { cat "$WORK/lintian.log" >&2; fail "lintian --pedantic has remarks on $deb"; }
+# (Its own note about running as root goes to standard error.)
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" >"$WORK/lintian.log" 2>"$WORK/lintian.err" &&
+    [[ ! -s $WORK/lintian.log ]] ||
+    { cat "$WORK/lintian.log" "$WORK/lintian.err" >&2; fail "lintian --pedantic has remarks on $deb"; }
 echo "lintian --pedantic: no remarks"
 
 installed() { dpkg-query -W -f='${Status}' zarvelin 2>/dev/null | grep -q "ok installed"; }
