@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The Debian package on this machine, as a player gets it: apt-get installs
-# it with its dependencies, the program lands in /usr/games with its desktop
-# entry, icons, manual page and documents, starts with "Set Up Game", and How
-# to Play opens the installed rules page; apt-get remove takes every file it
-# installed away again. The package (scripts/package) is removed at the end
-# whatever happens. Installing needs root, as CI has; elsewhere it is skipped.
+# The Debian package on this machine, as a player gets it: lintian --pedantic
+# and appstreamcli have nothing to say about it, apt-get installs it with its
+# dependencies, the program lands in /usr/games with its desktop entry,
+# software-centre metadata, icons, manual page and documents, starts with
+# "Set Up Game", and How to Play opens the installed rules page; apt-get
+# remove takes every file it installed away again. The package
+# (scripts/package) is removed at the end whatever happens. Installing needs
+# root, as CI has; elsewhere it is skipped.
 source "$(dirname "$0")/lib_linux.bash"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD_DIR/CMakeCache.txt")
@@ -14,6 +16,20 @@ if ((EUID != 0)); then
     echo "SKIP: installing a package needs root"
     exit 77
 fi
+# lintian, as strict as it gets, has nothing to say about the package.
+# (Its own note about running as root goes to standard error.)
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" >"$WORK/lintian.log" 2>"$WORK/lintian.err" &&
+    [[ ! -s $WORK/lintian.log ]] ||
+    { cat "$WORK/lintian.log" "$WORK/lintian.err" >&2; fail "lintian --pedantic has remarks on $deb"; }
+echo "lintian --pedantic: no remarks"
+# The software centres' entry among the files it describes: the desktop entry
+# it launches is there under its id.
+dpkg-deb -x "$deb" "$WORK/tree"
+appstreamcli validate-tree --pedantic --no-net "$WORK/tree" >"$WORK/appstream.log" 2>&1 ||
+    { cat "$WORK/appstream.log" >&2; fail "appstreamcli validate-tree has remarks on the package's files"; }
+grep -qE '^ *[EWIP]: ' "$WORK/appstream.log" && { cat "$WORK/appstream.log" >&2; fail "appstreamcli validate-tree has remarks"; }
+echo "appstreamcli validate-tree --pedantic: no remarks"
+
 installed() { dpkg-query -W -f='${Status}' zarvelin 2>/dev/null | grep -q "ok installed"; }
 installed && fail "zarvelin is already installed on this machine: remove it (apt-get remove zarvelin) to run this test"
 
@@ -30,7 +46,9 @@ apt install --no-install-recommends "$(realpath "$deb")" || { cat "$WORK/apt.log
 installed || fail "the package is not installed after apt-get install"
 dpkg -L zarvelin >"$WORK/files"
 icons=/usr/share/icons/hicolor
-for file in /usr/games/zarvelin /usr/share/applications/zarvelin.desktop /usr/share/man/man6/zarvelin.6.gz \
+app_id=io.github.zarvelin.zarvelin
+for file in /usr/games/zarvelin /usr/share/applications/$app_id.desktop /usr/share/metainfo/$app_id.metainfo.xml \
+    /usr/share/man/man6/zarvelin.6.gz \
     /usr/share/doc/zarvelin/{rules.html,copyright,changelog.gz} $icons/{16x16,32x32,48x48,256x256}/apps/zarvelin.png; do
     grep -qx "$file" "$WORK/files" && [[ -s $file ]] || fail "the package did not install $file"
 done

@@ -4,12 +4,20 @@
 # where the board view puts them, R rolls and offers choices, a choice and a
 # stop hand the turn to the quick computer and back, a double-click on Roll
 # rolls once, F1 opens the about box and Enter closes it, H shows the hint,
-# and the close command asks before it quits.
+# How to Play opens the rules page the build put beside the exe, and the close
+# command asks before it quits.
 source "$(dirname "$0")/lib_wine.bash"
 
 require_tools
 start_x
 start_wine
+# A browser for .html pages, as a player's Windows has: Wine's, which hands
+# them to the desktop's xdg-open; a stand-in for that writes down what it got.
+wine reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null 2>&1 || fail "cannot register the browser for .html"
+mkdir "$work/bin"
+printf '#!/bin/sh\necho "$1" > "%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
 # Wine's multimedia trace shows which sound each PlaySoundA found, even with no sound device.
 export WINEDEBUG=-all,trace+winmm
 start_program zarvelin
@@ -95,6 +103,12 @@ wait_for_window Hint 60 >/dev/null
 key "$(find_window Hint)" Return
 wait_until 60 "the hint to close" window_gone Hint
 pass "H shows the hint"
+
+key "$main" alt+h Return
+wait_until 60 "How to Play to open a page" test -s "$work/opened"
+[ "$(cat "$work/opened")" = "file://$(dirname "$exe")/rules.html" ] ||
+    fail "How to Play opened \"$(cat "$work/opened")\", not the rules page beside the build's exe"
+pass "How to Play opens the rules page beside the build's exe"
 
 # The close command (Alt+F4) during a game asks first; Cancel (Esc) keeps playing.
 key "$main" alt+F4

@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # The Windows download as a player gets it: the zip (scripts/package) holds
-# zarvelin.exe, rules.html and README.txt; unpacked into an empty folder, the
-# program starts under Wine with "Set Up Game", and How to Play hands the
-# rules page beside it to the browser.
+# the folder Zarvelin-<version> with zarvelin.exe, rules.html and README.txt;
+# unpacked into an empty folder, the program starts under Wine with "Set Up
+# Game", and How to Play hands the rules page beside it to the browser.
 source "$(dirname "$0")/lib_wine.bash"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt")
 zip=${ZARVELIN_ZIP:-$repo/build-package/zarvelin-$version-windows.zip}
 [ -f "$zip" ] || fail "$zip is missing: run scripts/package"
-folder=$work/download
-mkdir "$folder"
-python3 -m zipfile -e "$zip" "$folder"
+download=$work/download
+mkdir "$download"
+python3 -m zipfile -e "$zip" "$download"
+[ "$(ls -A "$download")" = "Zarvelin-$version" ] || fail "the zip unpacks into $(ls -A "$download"), not one folder Zarvelin-$version"
+folder=$download/Zarvelin-$version
 [ "$(ls -A "$folder" | sort | tr '\n' ' ')" = "README.txt rules.html zarvelin.exe " ] ||
-    fail "the zip holds $(ls -A "$folder")"
+    fail "the zip's folder holds $(ls -A "$folder")"
 grep -q "^Zarvelin $version for Windows" "$folder/README.txt" || fail "README.txt does not name version $version"
-pass "the zip holds zarvelin.exe, rules.html and README.txt for version $version"
+pass "the zip unpacks into Zarvelin-$version with zarvelin.exe, rules.html and README.txt"
 
 # The program under test is the unpacked one.
 exe=$folder/zarvelin.exe
