@@ -17,6 +17,9 @@ namespace {
 
 std::string not_followed(const char* name) { return std::string(name) + " is a symbolic link: not followed"; }
 std::string not_plain(const char* name) { return std::string(name) + " is not a plain file"; }
+std::string not_alone(const char* name) {
+    return std::string(name) + " has other names (hard links): not written";
+}
 std::string cannot_open(const char* name, int error) {
     return std::string("cannot open ") + name + ": " + std::strerror(error);
 }
@@ -66,6 +69,12 @@ std::FILE* open_trace_file(const char* name, bool append, std::string& why) {
     if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         close(fd);
         why = not_plain(name);
+        return nullptr;
+    }
+    // Another name of the same file may be someone else's: writing here would write there.
+    if (opened.st_nlink > 1) {
+        close(fd);
+        why = not_alone(name);
         return nullptr;
     }
     // Emptied only now that it is known to be a plain file.

@@ -125,6 +125,16 @@ TEST_F(additions, every_victory_is_recorded_and_the_records_show_best_first) {
               "Bob          1    0             -");
 }
 
+TEST_F(additions, a_start_removes_the_copy_a_killed_run_left_behind) {
+    const std::filesystem::path left = home.path / "zarvelin" / "records.txt.tmp-Ab12Cd";
+    std::filesystem::create_directories(left.parent_path());
+    { std::ofstream(left) << "a private copy of someone's records"; }
+    std::filesystem::last_write_time(left, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    companion::program_window program(window, layer);
+    program.run_dialog(platform::dialog_template::setup);
+    EXPECT_FALSE(std::filesystem::exists(left));
+}
+
 TEST_F(additions, a_damaged_records_file_is_set_aside_with_a_message) {
     std::filesystem::create_directories(home.path / "zarvelin");
     { std::ofstream(home.path / "zarvelin" / "records.txt") << "\x01\x02 not records"; }
