@@ -17,9 +17,6 @@ namespace {
 
 std::string not_followed(const char* name) { return std::string(name) + " is a symbolic link: not followed"; }
 std::string not_plain(const char* name) { return std::string(name) + " is not a plain file"; }
-std::string not_alone(const char* name) {
-    return std::string(name) + " has other names (hard links): not written";
-}
 std::string cannot_open(const char* name, int error) {
     return std::string("cannot open ") + name + ": " + std::strerror(error);
 }
@@ -52,6 +49,12 @@ std::FILE* open_trace_file(const char* name, bool append, std::string& why) {
 }
 
 #else
+
+namespace {
+
+std::string not_alone(const char* name) { return std::string(name) + " has other names (hard links): not written"; }
+
+}  // namespace
 
 std::FILE* open_trace_file(const char* name, bool append, std::string& why) {
     // O_NONBLOCK: a pipe without a reader fails at once instead of waiting for one.
