@@ -46,12 +46,12 @@ void add_line(std::string& note, const std::string& line) {
     note += line;
 }
 
-std::string size_text(size s) { return std::to_string(s.width) + "x" + std::to_string(s.height); }
+std::string size_text(pixel_size s) { return std::to_string(s.width) + "x" + std::to_string(s.height); }
 
 }  // namespace
 
 screen_scale choose_screen_scale(const char* zarvelin_scale, const char* gdk_scale, const char* xft_dpi,
-                                 size window, size work_area) {
+                                 pixel_size window, pixel_size work_area) {
     screen_scale chosen;
     int wanted = 1;
     for (const asked& source :

@@ -10,7 +10,7 @@
 
 namespace platform {
 
-struct size {
+struct pixel_size {
     int width = 0, height = 0;
 };
 
@@ -24,6 +24,6 @@ struct screen_scale {
 // window: the main window at factor 1; work_area: the screen's, that the
 // desktop leaves to windows. A work area of no size is not checked.
 screen_scale choose_screen_scale(const char* zarvelin_scale, const char* gdk_scale, const char* xft_dpi,
-                                 size window, size work_area);
+                                 pixel_size window, pixel_size work_area);
 
 }  // namespace platform

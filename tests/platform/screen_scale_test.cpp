@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr platform::size window{528, 455};
-constexpr platform::size large_screen{3840, 2160};
+constexpr platform::pixel_size window{528, 455};
+constexpr platform::pixel_size large_screen{3840, 2160};
 
 TEST(screen_scale, is_forced_then_the_desktops_then_the_dpi_rounded) {
     struct scale_case {
@@ -41,7 +41,7 @@ TEST(screen_scale, is_forced_then_the_desktops_then_the_dpi_rounded) {
 TEST(screen_scale, out_of_range_is_clamped_and_the_window_fits_the_work_area_with_the_reason_said) {
     struct scale_case {
         const char *forced, *gdk, *dpi;
-        platform::size screen;
+        platform::pixel_size screen;
         int k;
         const char* note;
     };
