@@ -80,8 +80,9 @@ bool load_locked(const fs::path& folder, records& table, std::string& message) {
     std::string error;
     const fs::path aside = set_aside(path, file, error);
     if (aside.empty()) {
-        message = "The records file " + path_text(path) + " has lines that cannot be read:\n" + told(dropped) +
-                  "and it could not be set aside: " + error + ".\nNo game is recorded until it is moved away.";
+        message = "The records file " + path_text(path) + " has lines that cannot be read:\n" +
+                  told(dropped) + "and it could not be set aside: " + error +
+                  ".\nNo game is recorded until it is moved away.";
         return false;
     }
     // Step 2. The good lines take its place.

@@ -52,7 +52,9 @@ std::FILE* open_trace_file(const char* name, bool append, std::string& why) {
 
 namespace {
 
-std::string not_alone(const char* name) { return std::string(name) + " has other names (hard links): not written"; }
+std::string not_alone(const char* name) {
+    return std::string(name) + " has other names (hard links): not written";
+}
 
 }  // namespace
 

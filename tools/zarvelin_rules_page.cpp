@@ -51,8 +51,8 @@ std::string odds_table() {
         for (std::size_t i = first; i < std::min(first + per_group, sets.size()); ++i) {
             const three_columns& s = sets[i];
             char row[160];
-            std::snprintf(row, sizeof row, "<tr><td>%d, %d, %d</td><td>%.1f%%</td><td>%d</td></tr>\n", s.a, s.b,
-                          s.c, 100.0 * s.moves / companion::roll_count::rolls, s.moves);
+            std::snprintf(row, sizeof row, "<tr><td>%d, %d, %d</td><td>%.1f%%</td><td>%d</td></tr>\n", s.a,
+                          s.b, s.c, 100.0 * s.moves / companion::roll_count::rolls, s.moves);
             html += row;
         }
         html += "</table>\n";

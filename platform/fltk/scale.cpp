@@ -25,7 +25,8 @@ void choose_scale(Display* display) {
     platform::pixel_size work_area;
     int x = 0, y = 0;
     if (display) Fl::screen_work_area(x, y, work_area.width, work_area.height, 0);
-    const platform::pixel_size window{main_window::client_width, main_window::menu_height + main_window::client_height};
+    const platform::pixel_size window{main_window::client_width,
+                                      main_window::menu_height + main_window::client_height};
     const platform::screen_scale found = platform::choose_screen_scale(
         std::getenv("ZARVELIN_SCALE"), std::getenv("GDK_SCALE"), dpi, window, work_area);
     chosen = found.factor;

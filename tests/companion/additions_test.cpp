@@ -129,7 +129,8 @@ TEST_F(additions, a_start_removes_the_copy_a_killed_run_left_behind) {
     const std::filesystem::path left = home.path / "zarvelin" / "records.txt.tmp-Ab12Cd";
     std::filesystem::create_directories(left.parent_path());
     { std::ofstream(left) << "a private copy of someone's records"; }
-    std::filesystem::last_write_time(left, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::last_write_time(left,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     companion::program_window program(window, layer);
     program.run_dialog(platform::dialog_template::setup);
     EXPECT_FALSE(std::filesystem::exists(left));
@@ -199,8 +200,9 @@ TEST_F(additions, the_arrow_keys_select_a_choice_and_enter_takes_it) {
     // The selection stands out: two pixels in the text's colour (white), not the box's green.
     const platform::rect top = engine.button_rects[0];
     auto inner_top = [&top](int inset) {
-        return "frame_rect " + std::to_string(top.left + inset) + "," + std::to_string(top.top + inset) + "," +
-               std::to_string(top.right - inset) + "," + std::to_string(top.bottom - inset) + " brush=ffffff";
+        return "frame_rect " + std::to_string(top.left + inset) + "," + std::to_string(top.top + inset) +
+               "," + std::to_string(top.right - inset) + "," + std::to_string(top.bottom - inset) +
+               " brush=ffffff";
     };
     EXPECT_FALSE(send(companion::msg::wm_keydown, companion::msg::vk_down).default_processing);
     EXPECT_TRUE(drew(inner_top(1)) && drew(inner_top(2))) << "the top box is selected first with Down";

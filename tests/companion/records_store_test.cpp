@@ -99,8 +99,8 @@ TEST(records_store, a_damaged_file_keeps_its_good_lines_and_a_copy_of_itself) {
     EXPECT_EQ(folder.read("records.txt.corrupt-1"), damaged);
     EXPECT_EQ(folder.read("records.txt.corrupt-2"), garbage);
     EXPECT_EQ(folder.read("records.txt"), companion::format_records({}));
-    EXPECT_EQ(folder.names(), (std::vector<std::string>{"records.lock", "records.txt", "records.txt.corrupt-1",
-                                                        "records.txt.corrupt-2"}));
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"records.lock", "records.txt",
+                                                        "records.txt.corrupt-1", "records.txt.corrupt-2"}));
 }
 
 TEST(records_store, a_file_past_the_bound_is_set_aside_whole_and_its_good_start_kept) {

@@ -25,8 +25,8 @@ TEST(stale_files, only_our_own_old_new_copies_are_removed) {
         bool old;
         bool removed;
     } files[] = {
-        {"records.txt.tmp-Ab12Cd", true, true},   // as mkstemp names it
-        {"settings.txt.tmp-4711", true, true},    // as the Windows program names it
+        {"records.txt.tmp-Ab12Cd", true, true},    // as mkstemp names it
+        {"settings.txt.tmp-4711", true, true},     // as the Windows program names it
         {"records.txt.tmp-Xy34Zw", false, false},  // a running copy's write in flight
         {"records.txt", true, false},
         {"records.txt.corrupt-1", true, false},

@@ -16,7 +16,8 @@ TEST(long_words, only_runs_longer_than_a_line_are_broken_and_characters_kept_who
         std::size_t longest;
         std::string text, broken;
     } cases[] = {
-        {"a short text", 32, "Ann has won!\nDo you want to play again?", "Ann has won!\nDo you want to play again?"},
+        {"a short text", 32, "Ann has won!\nDo you want to play again?",
+         "Ann has won!\nDo you want to play again?"},
         {"a run of exactly a line", 32, std::string(32, 'W') + " wins", std::string(32, 'W') + " wins"},
         {"a long name", 32, name + " has won!",
          std::string(32, 'W') + "\n" + std::string(32, 'W') + "\nWWWWWW has won!"},
