@@ -15,7 +15,8 @@ std::string text_of(const std::filesystem::path& path) {
 
 }  // namespace
 
-file_lock::file_lock(const std::filesystem::path& path, std::string& error) {
+file_lock::file_lock(const std::filesystem::path& path, std::string& error,
+                     std::chrono::milliseconds patience) {
     const HANDLE file =
         CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -23,9 +24,19 @@ file_lock::file_lock(const std::filesystem::path& path, std::string& error) {
         error = "cannot open the lock " + text_of(path) + ": error " + std::to_string(GetLastError());
         return;
     }
+    // Asked again every few milliseconds: a blocking wait could not be given up.
+    const auto give_up = std::chrono::steady_clock::now() + patience;
     OVERLAPPED start{};
-    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &start)) {
-        error = "cannot lock " + text_of(path) + ": error " + std::to_string(GetLastError());
+    while (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &start)) {
+        const DWORD code = GetLastError();
+        if (code != ERROR_LOCK_VIOLATION) {
+            error = "cannot lock " + text_of(path) + ": error " + std::to_string(code);
+        } else if (std::chrono::steady_clock::now() >= give_up) {
+            error = text_of(path) + " is held by another copy of the program";
+        } else {
+            Sleep(5);
+            continue;
+        }
         CloseHandle(file);
         return;
     }
