@@ -15,7 +15,7 @@
 
 #include "plain_label.h"
 #include "scale.h"
-#include "wrapped_text.h"
+#include "screen_fitting.h"
 
 namespace fltk_backend {
 

@@ -1,4 +1,4 @@
-#include "wrapped_text.h"
+#include "screen_fitting.h"
 
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
