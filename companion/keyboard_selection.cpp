@@ -33,10 +33,14 @@ bool keyboard_selection::take(game_engine& engine) {
 
 void keyboard_selection::repaint(game_engine& engine) const {
     if (!active(engine)) return;
+    // Two pixels in the text's colour just inside the box's own frame: a frame
+    // in the box's green would hardly show beside it.
     const platform::rect box = engine.button_rects[std::size_t(selected_)];
     auto dc = engine.window->get_canvas();
-    dc->frame_rect({box.left + 2, box.top + 2, box.right - 2, box.bottom - 2},
-                   engine.drawing_objects().highlight);
+    for (int inset = 1; inset <= 2; ++inset) {
+        dc->frame_rect({box.left + inset, box.top + inset, box.right - inset, box.bottom - inset},
+                       engine.drawing_objects().white);
+    }
 }
 
 bool keyboard_selection::active(const game_engine& engine) const {

@@ -1,5 +1,6 @@
 // Choosing with the arrow keys: Up and Down move a selection over a person's
-// choice boxes, drawn as a second frame inside the selected box, and Enter or
+// choice boxes, drawn as a frame two pixels wide in the text's colour inside
+// the selected box, and Enter or
 // Space takes the selected choice. Until an arrow key is pressed nothing is
 // selected, and nothing is drawn or done differently.
 #pragma once

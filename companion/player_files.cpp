@@ -6,6 +6,7 @@
 #include "companion/records_store.h"
 #include "companion/records_table.h"
 #include "companion/settings_file.h"
+#include "companion/stale_files.h"
 #include "engine/game_engine.h"
 #include "engine/game_settings.h"
 #include "platform/user_files.h"
@@ -18,6 +19,8 @@ const std::filesystem::path& player_files::folder() {
         folder_ = platform::user_files_folder(error);
         if (folder_->empty())
             std::fprintf(stderr, "zarvelin: nothing is remembered between runs: %s\n", error.c_str());
+        else
+            remove_stale_copies(*folder_);
     }
     return *folder_;
 }

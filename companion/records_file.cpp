@@ -84,12 +84,10 @@ std::string format_records(const records& table) {
     return text;
 }
 
-bool parse_records(std::string_view text, records& table, std::string& error) {
+bool parse_records(std::string_view text, records& table, std::vector<std::string>& dropped) {
     table.clear();
-    if (text.empty()) {
-        error = "the file is empty";
-        return false;
-    }
+    dropped.clear();
+    if (text.empty()) dropped.push_back("the file is empty");
     for (int number = 1; !text.empty(); ++number) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -98,6 +96,7 @@ bool parse_records(std::string_view text, records& table, std::string& error) {
 
         std::optional<std::string> problem;
         if (end == std::string_view::npos) {
+            // What is left of a line may look like a record with a name cut short.
             problem = "cut short (no end of line)";
         } else if (number == 1) {
             if (line != signature)
@@ -105,13 +104,9 @@ bool parse_records(std::string_view text, records& table, std::string& error) {
         } else if (!line.empty() && line.front() != '#') {
             problem = read_record(line, table);
         }
-        if (problem) {
-            table.clear();
-            error = "line " + std::to_string(number) + ": " + *problem;
-            return false;
-        }
+        if (problem) dropped.push_back("line " + std::to_string(number) + ": " + *problem);
     }
-    return true;
+    return dropped.empty();
 }
 
 }  // namespace companion

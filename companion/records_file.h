@@ -1,6 +1,6 @@
 // The records: per player name, games played, games won and the fewest turns
-// to a win, kept in a text file a person can read. Unlike the set-up, a records
-// file is read whole or not at all: half of someone's records would be wrong.
+// to a win, kept in a text file a person can read. A damaged line costs only
+// its own player's record: every good line of the file is read.
 #pragma once
 
 #include <cstddef>
@@ -36,9 +36,10 @@ void count_game(records& table, const std::vector<std::string>& seat_names, std:
 
 std::string format_records(const records& table);
 
-// The whole file or nothing: true with every record, or false with table empty
-// and error naming the first line that is not as the program writes it
-// (comments and blank lines apart).
-bool parse_records(std::string_view text, records& table, std::string& error);
+// Every good record line of text into table. Each line that is not as the
+// program writes it (comments and blank lines apart) is left out and adds one
+// entry to dropped, naming the line and why, as does an empty file or one
+// without the signature line. True when nothing was dropped.
+bool parse_records(std::string_view text, records& table, std::vector<std::string>& dropped);
 
 }  // namespace companion

@@ -22,6 +22,8 @@ constexpr const char* header =
 
 constexpr const char* name_keys[4] = {"name_1", "name_2", "name_3", "name_4"};
 
+constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+
 // A damaged file can hold thousands of bad lines: the first ones are worth
 // reading, the rest only worth counting.
 class complaint_list {
@@ -72,6 +74,8 @@ public:
     explicit setup_reader(std::vector<std::string>& ignored) : complaints_(ignored) {}
 
     void read(std::string_view text) {
+        // Notepad starts a UTF-8 file with a byte-order mark; it is no part of the first key.
+        if (text.starts_with(byte_order_mark)) text.remove_prefix(byte_order_mark.size());
         for (int number = 1; !text.empty(); ++number) {
             const std::size_t end = text.find('\n');
             if (end == std::string_view::npos) {
@@ -99,7 +103,9 @@ private:
         }
         const std::string key(line.substr(0, equals));
         const std::string_view value = line.substr(equals + 1);
-        if (taken_.count(key)) {
+        // Whether a columns_to_win fits is known only once the seats are: each
+        // is kept, and the first that fits counts (see check_columns).
+        if (taken_.count(key) && key != "columns_to_win") {
             complaints_.add(number, "a second " + shown(key) + ", ignored (the first one counts)");
             return;
         }
@@ -123,7 +129,7 @@ private:
         if (key == "columns_to_win") {
             const std::optional<std::int32_t> n = small_number(value);
             if (!n || !columns_fit(*n, 2)) return setting + " is not a number from 1 to 6, ignored";
-            columns_ = {number, *n};
+            columns_.emplace_back(number, *n);
             return std::nullopt;
         }
         if (key == "sound") {
@@ -149,21 +155,26 @@ private:
         return std::nullopt;
     }
 
-    // How many columns may win depends on the seats, which may come later in the file.
+    // How many columns may win depends on the seats, which may come later in
+    // the file: the first value that fits them counts, as for any key given twice.
     void check_columns() {
-        if (!columns_) return;
-        const auto [number, columns] = *columns_;
-        if (columns_fit(columns, setup.player_count)) {
-            setup.columns_to_win = columns;
-            return;
+        bool counted = false;
+        for (const auto& [number, columns] : columns_) {
+            if (counted) {
+                complaints_.add(number, "a second columns_to_win, ignored (the first one counts)");
+            } else if (columns_fit(columns, setup.player_count)) {
+                setup.columns_to_win = columns;
+                counted = true;
+            } else {
+                complaints_.add(number, "columns_to_win=" + std::to_string(columns) + " is too many for " +
+                                            std::to_string(setup.player_count) + " players, ignored");
+            }
         }
-        complaints_.add(number, "columns_to_win=" + std::to_string(columns) + " is too many for " +
-                                    std::to_string(setup.player_count) + " players, ignored");
     }
 
     complaint_list complaints_;
     std::set<std::string> taken_;
-    std::optional<std::pair<int, std::int32_t>> columns_;
+    std::vector<std::pair<int, std::int32_t>> columns_;  // line and value, in the file's order
 };
 
 std::string line(const char* key, std::string_view value) {

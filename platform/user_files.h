@@ -11,7 +11,8 @@ namespace platform {
 // The folder for the user's remembered set-up and records, created (private to
 // the user) when missing: $XDG_CONFIG_HOME/zarvelin, by default
 // ~/.config/zarvelin, or %APPDATA%\Zarvelin on Windows. Empty, with the reason
-// in error, when there is none.
+// in error, when there is none, or (on POSIX systems) when it belongs to
+// another user or others may write into it.
 std::filesystem::path user_files_folder(std::string& error);
 
 // Writes bytes to a new file of its own in target's folder, named after target,

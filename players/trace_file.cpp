@@ -50,6 +50,14 @@ std::FILE* open_trace_file(const char* name, bool append, std::string& why) {
 
 #else
 
+namespace {
+
+std::string not_alone(const char* name) {
+    return std::string(name) + " has other names (hard links): not written";
+}
+
+}  // namespace
+
 std::FILE* open_trace_file(const char* name, bool append, std::string& why) {
     // O_NONBLOCK: a pipe without a reader fails at once instead of waiting for one.
     const int flags =
@@ -66,6 +74,12 @@ std::FILE* open_trace_file(const char* name, bool append, std::string& why) {
     if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         close(fd);
         why = not_plain(name);
+        return nullptr;
+    }
+    // Another name of the same file may be someone else's: writing here would write there.
+    if (opened.st_nlink > 1) {
+        close(fd);
+        why = not_alone(name);
         return nullptr;
     }
     // Emptied only now that it is known to be a plain file.

@@ -20,7 +20,9 @@ struct three_columns {
     int moves;  // of the 1296 rolls
 };
 
-// Every set of three columns with a marker on its first square, nothing claimed.
+// Every set of three columns with a marker on its first square, nothing
+// claimed, in the order a player looks theirs up: by the lowest column, then
+// the next.
 std::vector<three_columns> count_moves() {
     game_engine engine;
     engine.player_count = 2;
@@ -35,21 +37,27 @@ std::vector<three_columns> count_moves() {
                 const int busts = companion::count_busts(engine).busts;
                 sets.push_back({a, b, c, companion::roll_count::rolls - busts});
             }
-    std::stable_sort(sets.begin(), sets.end(),
-                     [](const three_columns& x, const three_columns& y) { return x.moves > y.moves; });
     return sets;
 }
 
+// The 165 sets in three tables side by side, each under its own heading.
 std::string odds_table() {
-    std::string html =
-        "<table class=\"odds\">\n<tr><th>Columns</th><th>A move</th><th>Rolls of 1296</th></tr>\n";
-    for (const auto& s : count_moves()) {
-        char row[160];
-        std::snprintf(row, sizeof row, "<tr><td>%d, %d, %d</td><td>%.1f%%</td><td>%d</td></tr>\n", s.a, s.b,
-                      s.c, 100.0 * s.moves / companion::roll_count::rolls, s.moves);
-        html += row;
+    constexpr std::size_t groups = 3;
+    const std::vector<three_columns> sets = count_moves();
+    const std::size_t per_group = (sets.size() + groups - 1) / groups;
+    std::string html;
+    for (std::size_t first = 0; first < sets.size(); first += per_group) {
+        html += "<table class=\"odds\">\n<tr><th>Columns</th><th>A move</th><th>Rolls of 1296</th></tr>\n";
+        for (std::size_t i = first; i < std::min(first + per_group, sets.size()); ++i) {
+            const three_columns& s = sets[i];
+            char row[160];
+            std::snprintf(row, sizeof row, "<tr><td>%d, %d, %d</td><td>%.1f%%</td><td>%d</td></tr>\n", s.a,
+                          s.b, s.c, 100.0 * s.moves / companion::roll_count::rolls, s.moves);
+            html += row;
+        }
+        html += "</table>\n";
     }
-    return html + "</table>\n";
+    return html;
 }
 
 bool read(const std::string& path, std::string& text) {

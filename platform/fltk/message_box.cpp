@@ -4,6 +4,8 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Text_Display.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
@@ -13,10 +15,16 @@
 
 #include "plain_label.h"
 #include "scale.h"
+#include "screen_fitting.h"
 
 namespace fltk_backend {
 
 namespace {
+
+// The widest a line of a box's text runs before it wraps, at scale 1, and
+// what a window manager's title bar may take of the screen's height.
+constexpr int widest_line = 600;
+constexpr int title_bar = 40;
 
 struct box_state {
     platform::answer result = platform::answer::ok;
@@ -101,18 +109,25 @@ void run_modal(Fl_Window& window, const bool& done) {
 
 platform::answer message_box(Fl_Window* owner, std::string_view text, std::string_view caption,
                              platform::buttons buttons, platform::icon icon, Fl_Font font) {
-    const std::string message(text);
     const bool has_icon = icon != platform::icon::none;
     const int k = scale();
     fl_font(font, 14 * k);
-    int text_w = 0, text_h = 0;
-    fl_measure(message.c_str(), text_w, text_h, 0);
     const int margin = 16 * k, button_w = 84 * k, button_h = 26 * k, gap = 8 * k;
     const std::vector<button_spec> specs = buttons_for(buttons);
     const int icon_w = has_icon ? 48 * k : 0;
     const int buttons_w = int(specs.size()) * button_w + (int(specs.size()) - 1) * gap;
+    // No box is larger than the screen: a long text wraps, and a tall one
+    // scrolls in a box as tall as the screen allows (a title bar left over).
+    const screen_area area = work_area_of(owner);
+    const int widest_text = std::max(buttons_w, std::min(widest_line * k, area.width - icon_w - 4 * margin));
+    const std::string message = wrap_to_width(text, widest_text);
+    int text_w = 0, text_h = 0;
+    fl_measure(message.c_str(), text_w, text_h, 0);
+    const int tallest_body = std::max(button_h, area.height - title_bar * k - 3 * margin - button_h);
+    const bool scrolls = text_h > tallest_body;
+    if (scrolls) text_w += Fl::scrollbar_size() + 16 * k;  // the scroll bar and the display's own margins
     const int width = std::max(icon_w + text_w, buttons_w) + 2 * margin;
-    const int body_h = std::max(text_h, has_icon ? 32 * k : 0);
+    const int body_h = std::max(std::min(text_h, tallest_body), has_icon ? 32 * k : 0);
     const int height = margin + body_h + margin + button_h + margin;
 
     box_state state;
@@ -124,12 +139,28 @@ platform::answer message_box(Fl_Window* owner, std::string_view text, std::strin
     window.callback(on_close, &state);
     std::unique_ptr<icon_box> picture;
     if (has_icon) picture = std::make_unique<icon_box>(margin, margin, icon);
-    Fl_Box body(margin + icon_w, margin, text_w, body_h);
-    body.copy_label(message.c_str());
-    body.labeltype(plain_label());  // a name in the text is shown as typed
-    body.labelfont(font);
-    body.labelsize(14 * k);
-    body.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    std::unique_ptr<Fl_Box> body;
+    std::unique_ptr<Fl_Text_Buffer> buffer;
+    std::unique_ptr<Fl_Text_Display> scrolled;
+    if (scrolls) {
+        buffer = std::make_unique<Fl_Text_Buffer>();
+        buffer->text(message.c_str());
+        scrolled = std::make_unique<Fl_Text_Display>(margin + icon_w, margin, text_w, body_h);
+        scrolled->buffer(buffer.get());
+        scrolled->textfont(font);
+        scrolled->textsize(14 * k);
+        scrolled->box(FL_FLAT_BOX);
+        scrolled->color(window.color());
+        // Wrapped to its width already: no sideways scrolling for a pixel or two of margin.
+        scrolled->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
+    } else {
+        body = std::make_unique<Fl_Box>(margin + icon_w, margin, text_w, body_h);
+        body->copy_label(message.c_str());
+        body->labeltype(plain_label());  // a name in the text is shown as typed
+        body->labelfont(font);
+        body->labelsize(14 * k);
+        body->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    }
 
     std::vector<std::unique_ptr<Fl_Button>> controls;
     std::vector<button_data> data(specs.size());
@@ -147,11 +178,7 @@ platform::answer message_box(Fl_Window* owner, std::string_view text, std::strin
     }
     window.end();
 
-    if (owner && owner->shown()) {
-        window.position(owner->x() + (owner->w() - width) / 2, owner->y() + (owner->h() - height) / 2);
-    } else {
-        window.position((Fl::w() - width) / 2, (Fl::h() - height) / 2);
-    }
+    place_inside(window, owner, area);
     controls.front()->take_focus();
     run_modal(window, state.done);
     return state.result;

@@ -51,6 +51,24 @@ bool make_private_folder(const fs::path& folder, std::string& error) {
     return true;
 }
 
+// Whoever else can write into the folder can plant the set-up and the records
+// read from it: such a folder, made earlier by someone or something else, is
+// not used. A link to a folder is followed; the folder it leads to is checked.
+bool folder_is_ours(const fs::path& folder, std::string& error) {
+    struct stat st;
+    if (stat(folder.c_str(), &st) != 0) return fail(error, "cannot use the folder", folder, errno);
+    if (st.st_uid != geteuid()) {
+        error = "the folder " + folder.string() + " belongs to another user, so it is not used";
+        return false;
+    }
+    if (st.st_mode & (S_IWGRP | S_IWOTH)) {
+        error = "the folder " + folder.string() +
+                " can be written by other users, so it is not used (chmod go-w makes it private)";
+        return false;
+    }
+    return true;
+}
+
 bool write_all(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = write(fd, bytes.data(), bytes.size());
@@ -84,7 +102,7 @@ fs::path user_files_folder(std::string& error) {
         return {};
     }
     const fs::path folder = home / "zarvelin";
-    if (!make_private_folder(folder, error)) return {};
+    if (!make_private_folder(folder, error) || !folder_is_ours(folder, error)) return {};
     return folder;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/long_words.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/win32_dialogs.h"
 
@@ -53,7 +54,8 @@ platform::answer to_answer(int pressed) {
 
 platform::answer message_box(HWND owner, std::string_view text, std::string_view caption, platform::buttons b,
                              platform::icon i) {
-    const std::string text_z(text), caption_z(caption);
+    // The system's box wraps at spaces only: a long name would make it wider than the screen.
+    const std::string text_z = platform::break_long_words(text), caption_z(caption);
     return to_answer(MessageBoxA(owner, text_z.c_str(), caption_z.c_str(), box_style(b, i)));
 }
 

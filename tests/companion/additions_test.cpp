@@ -125,6 +125,17 @@ TEST_F(additions, every_victory_is_recorded_and_the_records_show_best_first) {
               "Bob          1    0             -");
 }
 
+TEST_F(additions, a_start_removes_the_copy_a_killed_run_left_behind) {
+    const std::filesystem::path left = home.path / "zarvelin" / "records.txt.tmp-Ab12Cd";
+    std::filesystem::create_directories(left.parent_path());
+    { std::ofstream(left) << "a private copy of someone's records"; }
+    std::filesystem::last_write_time(left,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    companion::program_window program(window, layer);
+    program.run_dialog(platform::dialog_template::setup);
+    EXPECT_FALSE(std::filesystem::exists(left));
+}
+
 TEST_F(additions, a_damaged_records_file_is_set_aside_with_a_message) {
     std::filesystem::create_directories(home.path / "zarvelin");
     { std::ofstream(home.path / "zarvelin" / "records.txt") << "\x01\x02 not records"; }
@@ -186,15 +197,18 @@ TEST_F(additions, sound_off_silences_every_sound_and_keeps_every_pause) {
 
 TEST_F(additions, the_arrow_keys_select_a_choice_and_enter_takes_it) {
     three_choices();
+    // The selection stands out: two pixels in the text's colour (white), not the box's green.
     const platform::rect top = engine.button_rects[0];
-    const std::string inner_top = "frame_rect " + std::to_string(top.left + 2) + "," +
-                                  std::to_string(top.top + 2) + "," + std::to_string(top.right - 2) + "," +
-                                  std::to_string(top.bottom - 2) + " brush=00ff00";
+    auto inner_top = [&top](int inset) {
+        return "frame_rect " + std::to_string(top.left + inset) + "," + std::to_string(top.top + inset) +
+               "," + std::to_string(top.right - inset) + "," + std::to_string(top.bottom - inset) +
+               " brush=ffffff";
+    };
     EXPECT_FALSE(send(companion::msg::wm_keydown, companion::msg::vk_down).default_processing);
-    EXPECT_TRUE(drew(inner_top)) << "the top box is selected first with Down";
+    EXPECT_TRUE(drew(inner_top(1)) && drew(inner_top(2))) << "the top box is selected first with Down";
     forget();
     send(::msg::wm_paint);
-    EXPECT_TRUE(drew(inner_top)) << "a repaint draws the selection again";
+    EXPECT_TRUE(drew(inner_top(1)) && drew(inner_top(2))) << "a repaint draws the selection again";
     send(companion::msg::wm_keydown, companion::msg::vk_down);
     send(companion::msg::wm_keydown, companion::msg::vk_down);
     send(companion::msg::wm_keydown, companion::msg::vk_down);  // stays on the last box

@@ -1,4 +1,4 @@
-// The records: counting games, the file format read strictly, and the table
+// The records: counting games, the file format read line by line, and the table
 // the player sees.
 #include "companion/records_file.h"
 
@@ -56,61 +56,105 @@ TEST(records_file, writes_one_readable_line_a_player_and_reads_it_back_exactly) 
                         {"nul\0x"s, {1, 0, {}}}, {"line\r\nbreak", {4, 4, 1}}, {low, {1, 0, {}}},
                         {high, {1, 0, {}}},      {"1 2 3 4", {most, 0, {}}}};
     records back;
-    std::string error;
-    ASSERT_TRUE(companion::parse_records(companion::format_records(names), back, error)) << error;
+    std::vector<std::string> dropped;
+    ASSERT_TRUE(companion::parse_records(companion::format_records(names), back, dropped))
+        << ::testing::PrintToString(dropped);
     EXPECT_EQ(back, names);
 }
 
 TEST(records_file, reads_comments_blank_lines_and_crlf_as_a_person_may_leave_them) {
     records table;
-    std::string error;
+    std::vector<std::string> dropped;
     ASSERT_TRUE(
-        companion::parse_records("# Zarvelin records 1\r\n\r\n# mine\r\n2 1 9  Ann\r\n", table, error))
-        << error;
+        companion::parse_records("# Zarvelin records 1\r\n\r\n# mine\r\n2 1 9  Ann\r\n", table, dropped));
     EXPECT_EQ(table, (records{{" Ann", {2, 1, 9}}}));
-    ASSERT_TRUE(companion::parse_records("# Zarvelin records 1\n", table, error)) << error;
+    ASSERT_TRUE(companion::parse_records("# Zarvelin records 1\n", table, dropped));
     EXPECT_TRUE(table.empty());
 }
 
-TEST(records_file, a_damaged_file_is_refused_whole_saying_where) {
+TEST(records_file, a_damaged_line_is_dropped_saying_where_and_every_good_line_kept) {
+    const records ann{{"Ann", {5, 2, 14}}};
     const struct {
         const char* what;
         std::string text;
-        std::string error;
+        records kept;
+        std::vector<std::string> dropped;  // each starts so, in order
     } cases[] = {
-        {"empty", "", "the file is empty"},
-        {"another file", "players=2\n", "line 1: not a records file"},
+        {"empty", "", {}, {"the file is empty"}},
+        {"another file", "players=2\n", {}, {"line 1: not a records file"}},
         {"binary garbage",
          "\x7f"
          "ELF\x02\x01\0\0\xff\n\x89PNG\r\n"s,
-         "line 1: not a records file"},
-        {"no signature line before the records", "5 2 14 Ann\n", "line 1: not a records file"},
-        {"truncated mid-line", file_start + "5 2 14 Ann\n3 0 - Pla", "line 5: cut short (no end of line)"},
-        {"truncated in the numbers", file_start + "5 2 14 Ann\n3 0\n", "line 5: not a record line"},
-        {"a missing name separator", file_start + "5 2 14\n", "line 4: not a record line"},
-        {"a negative count", file_start + "-5 2 14 Ann\n", "line 4: games played and won must be whole"},
-        {"a count past 32 bits", file_start + "4294967296 2 14 Ann\n", "line 4: games played and won"},
-        {"letters for a count", file_start + "5 two 14 Ann\n", "line 4: games played and won"},
-        {"two spaces between counts", file_start + "5  2 14 Ann\n", "line 4: games played and won"},
-        {"letters for the turns", file_start + "5 2 x Ann\n",
-         "line 4: the fewest turns must be a whole number"},
-        {"more wins than games", file_start + "2 3 14 Ann\n", "line 4: more games won than played"},
-        {"turns without a win", file_start + "2 0 14 Ann\n",
-         "line 4: the fewest turns must be given for a winner"},
-        {"a win without turns", file_start + "2 1 - Ann\n",
-         "line 4: the fewest turns must be given for a winner"},
-        {"a bad escape", file_start + "2 1 3 A\\qnn\n", "line 4: a bad escape or a control character"},
-        {"a raw control byte", file_start + "2 1 3 A\tnn\n", "line 4: a bad escape or a control character"},
-        {"one name twice", file_start + "2 1 3 Ann\n1 0 - Bob\n4 0 - Ann\n",
-         "line 6: a second record for the same name"},
+         {},
+         {"line 1: not a records file", "line 2: not a record line"}},
+        {"no signature line before the records",
+         "5 2 14 Ann\n1 0 - Bob\n",
+         {{"Bob", {1, 0, {}}}},
+         {"line 1: not a records file"}},
+        {"truncated mid-line",
+         file_start + "5 2 14 Ann\n3 0 - Pla",
+         ann,
+         {"line 5: cut short (no end of line)"}},
+        {"truncated in the numbers", file_start + "5 2 14 Ann\n3 0\n", ann, {"line 5: not a record line"}},
+        {"a missing name separator", file_start + "5 2 14\n5 2 14 Ann\n", ann, {"line 4: not a record line"}},
+        {"a negative count",
+         file_start + "-5 2 14 Bob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: games played and won must be whole"}},
+        {"a count past 32 bits",
+         file_start + "4294967296 2 14 Bob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: games played and won"}},
+        {"letters for a count",
+         file_start + "5 two 14 Bob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: games played and won"}},
+        {"two spaces between counts",
+         file_start + "5  2 14 Bob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: games played and won"}},
+        {"letters for the turns",
+         file_start + "5 2 x Bob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: the fewest turns must be a whole number"}},
+        {"more wins than games",
+         file_start + "2 3 14 Bob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: more games won than played"}},
+        {"turns without a win",
+         file_start + "2 0 14 Bob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: the fewest turns must be given for a winner"}},
+        {"a win without turns",
+         file_start + "2 1 - Bob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: the fewest turns must be given for a winner"}},
+        {"a bad escape",
+         file_start + "2 1 3 B\\qob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: a bad escape or a control character"}},
+        {"a raw control byte",
+         file_start + "2 1 3 B\tob\n5 2 14 Ann\n",
+         ann,
+         {"line 4: a bad escape or a control character"}},
+        {"one name twice: the first counts",
+         file_start + "5 2 14 Ann\n1 0 - Bob\n4 0 - Ann\n",
+         {{"Ann", {5, 2, 14}}, {"Bob", {1, 0, {}}}},
+         {"line 6: a second record for the same name"}},
+        {"several bad lines among good ones",
+         file_start + "x\n5 2 14 Ann\ny\n1 0 - Bob\nz",
+         {{"Ann", {5, 2, 14}}, {"Bob", {1, 0, {}}}},
+         {"line 4: not a record line", "line 6: not a record line", "line 8: cut short"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         records table{{"stale", {1, 0, {}}}};
-        std::string error;
-        EXPECT_FALSE(companion::parse_records(c.text, table, error));
-        EXPECT_TRUE(table.empty());
-        EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+        std::vector<std::string> dropped{"stale"};
+        EXPECT_FALSE(companion::parse_records(c.text, table, dropped));
+        EXPECT_EQ(table, c.kept);
+        ASSERT_EQ(dropped.size(), c.dropped.size()) << ::testing::PrintToString(dropped);
+        for (std::size_t i = 0; i < dropped.size(); ++i)
+            EXPECT_EQ(dropped[i].rfind(c.dropped[i], 0), 0u) << dropped[i];
     }
 }
 

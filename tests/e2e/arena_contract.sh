@@ -76,14 +76,16 @@ trace_over_file_size_limit() { trap '' XFSZ && ulimit -f 1 && "$arena" --games 5
 echo keep >kept.txt
 trace_is_a_link() { mkdir linked && cd linked && ln -s ../kept.txt vl_out.txt && "$arena" --trace >/dev/null; }
 trace_is_a_dangling_link() { mkdir dangling && cd dangling && ln -s ../made.txt vl_out.txt && "$arena" --trace >/dev/null; }
+# Nor is a second name of another file: writing it would write the other.
+trace_is_a_hard_link() { mkdir hard && cd hard && ln ../kept.txt vl_out.txt && "$arena" --trace >/dev/null; }
 for lost in full_output closed_output trace_in_removed_folder trace_is_a_folder trace_over_file_size_limit \
-    trace_is_a_link trace_is_a_dangling_link; do
+    trace_is_a_link trace_is_a_dangling_link trace_is_a_hard_link; do
     ("$lost") 2>err.txt
     status=$?
     [ "$status" -eq 1 ] || fail "$lost gave status $status"
     grep -q '^zarvelin-arena: ' err.txt || fail "$lost gave no message"
 done
-[ "$(cat kept.txt)" = keep ] || fail "the trace overwrote the file a link points to"
+[ "$(cat kept.txt)" = keep ] || fail "the trace overwrote the file a link points to, or another name's"
 [ -e made.txt ] && fail "the trace created the file a link points to"
 
 [ "$failures" -eq 0 ] && echo "arena contract holds"

@@ -17,13 +17,17 @@ wait_until 60 "the set-up dialog to close" window_gone "Set Up Game"
 find_client_origin "$main"
 expect_client_pixel 421 407 0,255,0 "Roll button"
 
-# R rolls; Down selects the top box (a frame inside it), Enter takes it.
+# R rolls; Down selects the top box (a white frame inside it), Enter takes it.
 key "$main" r
 expect_client_pixel 418 410 0,255,0 "frame of the lowest choice box"
 top=410
 while [ "$(client_pixel 418 $((top - 24)))" = 0,255,0 ]; do top=$((top - 24)); done
+[ "$(client_pixel 419 $top)" = 100,0,100 ] && [ "$(client_pixel 420 $top)" = 100,0,100 ] ||
+    fail "a selection is drawn before an arrow key"
 key "$main" Down
-expect_client_pixel 420 $top 0,255,0 "the selection frame inside the top box"
+# Two pixels in the text's colour just inside the box's green frame.
+expect_client_pixel 419 $top 255,255,255 "the selection frame inside the top box"
+expect_client_pixel 420 $top 255,255,255 "the selection frame's second pixel"
 key "$main" Return
 expect_client_pixel 421 407 0,255,0 "Roll button once Enter took the selected choice"
 pass "Down and Enter take the top choice"

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <optional>
@@ -64,6 +65,37 @@ TEST(user_files, a_file_in_place_of_the_folder_is_reported) {
     std::string error = "";
     EXPECT_EQ(platform::user_files_folder(error), std::filesystem::path());
     EXPECT_EQ(error, "cannot use the folder " + (home / "zarvelin").string() + ": Not a directory");
+}
+
+TEST(user_files, a_folder_others_can_write_into_is_refused_with_the_reason) {
+    temp_folder home;
+    const scoped_env xdg("XDG_CONFIG_HOME", home.path.c_str());
+    const std::filesystem::path folder = home / "zarvelin";
+    std::filesystem::create_directory(folder);
+    const struct {
+        const char* what;
+        unsigned mode;
+        bool foreign;
+        const char* says;
+    } cases[] = {
+        {"open to everyone", 0777, false, " can be written by other users, so it is not used"},
+        {"open to the group", 0770, false, " can be written by other users, so it is not used"},
+        {"another user's", 0700, true, " belongs to another user, so it is not used"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(chmod(folder.c_str(), c.mode), 0);
+        // Made another user's by giving it away, or, without the right to,
+        // by standing a link to the root's folder in its place.
+        if (c.foreign && geteuid() == 0) ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+        if (c.foreign && geteuid() != 0) {
+            std::filesystem::remove(folder);
+            std::filesystem::create_directory_symlink("/", folder);
+        }
+        std::string error;
+        EXPECT_EQ(platform::user_files_folder(error), std::filesystem::path());
+        EXPECT_EQ(error.rfind("the folder " + folder.string() + c.says, 0), 0u) << error;
+    }
 }
 
 TEST(user_files, rename_without_replacing_keeps_a_file_already_there) {

@@ -71,6 +71,8 @@ TEST_F(trace_file_opener, refuses_links_and_what_is_not_a_plain_file_and_leaves_
          "vl_out.txt is a symbolic link: not followed"},
         {"a link to a folder", [] { fs::create_symlink(".", "vl_out.txt"); },
          "vl_out.txt is a symbolic link: not followed"},
+        {"a second name of a file", [] { fs::create_hard_link("kept.txt", "vl_out.txt"); },
+         "vl_out.txt has other names (hard links): not written"},
         {"a folder", [] { fs::create_directory("vl_out.txt"); }, "cannot open vl_out.txt: "},
         {"a pipe with a reader",
          [&reader] {
