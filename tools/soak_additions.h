@@ -20,6 +20,8 @@ public:
     std::string rules_page() override { return "/nowhere/rules.html"; }
     bool open_in_browser(const std::string&) override { return false; }
     void check_sound_item(bool) override {}
+    void check_menu_item(std::uint32_t, bool) override {}
+    void enable_menu_item(std::uint32_t, bool) override {}
     void show_table(std::string_view, std::string_view) override {}
 };
 
