@@ -1,6 +1,9 @@
 #include "companion/additions.h"
 
+#include <cstdio>
+
 #include "companion/companion_messages.h"
+#include "companion/fixed_seed.h"
 #include "companion/hint.h"
 #include "engine/game_engine.h"
 #include "players/engine_game_view.h"
@@ -36,6 +39,10 @@ additions::~additions() {
 void additions::before_setup() {
     if (restored_) return;
     restored_ = true;
+    // Before the run's first dialog no die has been rolled: the whole run follows the seed.
+    std::string error;
+    if (const auto seed = seed_from_environment(error)) engine_.seed_dice(*seed);
+    if (!error.empty()) std::fprintf(stderr, "zarvelin: %s\n", error.c_str());
     const saved_setup setup = files_.restore_setup();
     switch_sound(setup.sound);
     choose_level(setup.level);

@@ -44,6 +44,7 @@ public:
     // The Game menu's choices; each reaches the next game.
     computer_level level() const { return levels_.chosen(); }
     bool take_turns_starting() const { return rotation_.on(); }
+    std::uint64_t player_sets_made() const { return levels_.sets_made(); }
 
 private:
     void how_to_play();

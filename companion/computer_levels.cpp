@@ -17,7 +17,10 @@ bool computer_levels::wants_new_players() { return made_ && *made_ != wanted(); 
 
 std::unique_ptr<game_player> computer_levels::make_player(int seat) {
     // The seats are made in order, all of them, for one wish.
-    if (seat == 0) made_ = wanted();
+    if (seat == 0) {
+        made_ = wanted();
+        ++sets_made_;
+    }
     if (made_->computers[std::size_t(seat)]) return make_computer_player(made_->level);
     return std::make_unique<s5_player>();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -19,6 +20,9 @@ public:
     computer_level chosen() const { return chosen_; }
     // The level the computer seats of the game under way play.
     computer_level in_play() const { return made_ ? made_->level : computer_level::standard; }
+
+    // How many times the seats' players have been made, for the soak's heap readings.
+    std::uint64_t sets_made() const { return sets_made_; }
 
     bool wants_new_players() override;
     std::unique_ptr<game_player> make_player(int seat) override;
@@ -36,6 +40,7 @@ private:
 
     computer_level chosen_ = computer_level::standard;
     std::optional<players_for> made_;
+    std::uint64_t sets_made_ = 0;
 };
 
 }  // namespace companion

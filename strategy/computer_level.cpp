@@ -20,10 +20,9 @@ public:
 
     int wants_to_stop() override {
         // The easy stand-in banks after every move; the expert stand-in rolls on
-        // until all three markers are out, then asks the standard rule.
+        // until a marker stands on a top square, then asks the standard rule.
         if (level_ == computer_level::easy) return 1;
-        const game_snapshot s = game_snapshot::take();
-        if (s.markers[2].column == 0 && topped_markers(s) == 0) return 0;
+        if (topped_markers(game_snapshot::take()) == 0) return 0;
         return moves_.wants_to_stop();
     }
     int choose_column() override { return moves_.choose_column(); }

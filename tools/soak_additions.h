@@ -1,7 +1,8 @@
 // The additions in the soak: the desktop services they ask for, answered
 // without a desktop, and the additions' own inputs (the hint, the arrow keys,
-// Enter on a selection, the sound switch, the records, How to Play), with the
-// rule that asking for a hint changes nothing in the game.
+// Enter on a selection, the sound switch, the records, the Game menu's levels
+// and rotating start, How to Play), with the rule that asking for a hint
+// changes nothing in the game.
 #pragma once
 
 #include <string>

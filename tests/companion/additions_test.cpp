@@ -271,7 +271,7 @@ TEST_F(additions, the_hint_answers_on_a_persons_turn_only) {
     command(companion::msg::cmd_hint);
     ASSERT_EQ(window.boxes.size(), 1u);
     EXPECT_EQ(window.boxes[0].caption, "Hint");
-    EXPECT_NE(window.boxes[0].text.find("would roll again"), std::string::npos);
+    EXPECT_NE(window.boxes[0].text.find("nothing at risk yet"), std::string::npos);
     engine.current_player = 1;  // the computer's turn
     command(companion::msg::cmd_hint);
     EXPECT_EQ(window.boxes.size(), 1u);
