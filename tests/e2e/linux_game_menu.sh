@@ -40,11 +40,15 @@ new_game() {
     e2e_wait_no_window "Set Up Game"
 }
 
-# A game's start with the person (seat 1) to move and no die rolled yet.
+# A game's start with the person (seat 1) to move and no die rolled yet: the
+# window may still show the last game for a moment, so this is waited for.
 expect_person_starts() {
-    e2e_wait_board_pixel 425 413 $HIGHLIGHT "the Roll button"
-    [[ $(e2e_board_pixel 380 392) == "$SEAT_1" ]] || fail "$1: seat 1 is not to move"
-    [[ $(e2e_board_pixel 448 32) != "$BOARD" ]] || fail "$1: a die was rolled before the person's first roll"
+    local n=0
+    until [[ $(e2e_board_pixel 425 413) == "$HIGHLIGHT" && $(e2e_board_pixel 380 392) == "$SEAT_1" &&
+        $(e2e_board_pixel 448 32) != "$BOARD" ]]; do
+        ((n++ < TIMEOUT * 5)) || fail "$1: seat 1 is not to make the game's first roll"
+        sleep 0.2
+    done
 }
 
 # The computer (seat 2) started and played its turn; the person is to move.
