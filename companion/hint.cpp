@@ -30,7 +30,8 @@ std::string name_of(std::uint32_t seat) {
 
 int claimed_by(const game_engine& engine, std::uint32_t seat) {
     int claimed = 0;
-    for (int c = 2; c <= 12; ++c) claimed += engine.progress[seat][c] == std::uint32_t(column_table[c].height);
+    for (int c = 2; c <= 12; ++c)
+        claimed += engine.progress[seat][c] == std::uint32_t(column_table[c].height);
     return claimed;
 }
 
@@ -91,21 +92,24 @@ std::string choice_advice(game_engine& engine, game_player& expert) {
 
 std::string roll_or_stop_advice(game_engine& engine, game_player& expert) {
     const roll_count busts = count_busts(engine);
-    const std::string bust_line = "Chance that the next roll offers no move: " + percent(busts.chance()) + " (" +
-                                  std::to_string(busts.busts) + " of " + std::to_string(roll_count::rolls) +
-                                  " rolls).";
+    const std::string bust_line = "Chance that the next roll offers no move: " + percent(busts.chance()) +
+                                  " (" + std::to_string(busts.busts) + " of " +
+                                  std::to_string(roll_count::rolls) + " rolls).";
     // No roll-or-stop question before the turn's first move: stopping is not offered yet.
-    if (engine.markers[0].column == 0) return "Roll: at the start of a turn there is nothing at risk yet.\n\n" + bust_line;
+    if (engine.markers[0].column == 0)
+        return "Roll: at the start of a turn there is nothing at risk yet.\n\n" + bust_line;
 
     const bool stop = expert.wants_to_stop() != 0;
     const bool standard_stops = engine.view->should_stop() != 0;
     std::string text = stop ? "Stop now.\n\n" : "Roll again.\n\n";
     text += bust_line + "\n";
-    text += "At stake this turn: " + squares(squares_at_stake(engine)) + ", lost if the next roll offers no move.\n";
+    text += "At stake this turn: " + squares(squares_at_stake(engine)) +
+            ", lost if the next roll offers no move.\n";
 
     std::vector<std::uint32_t> topped;
     for (const marker& m : engine.markers)
-        if (m.column != 0 && m.position == std::uint32_t(column_table[m.column].height)) topped.push_back(m.column);
+        if (m.column != 0 && m.position == std::uint32_t(column_table[m.column].height))
+            topped.push_back(m.column);
     const int claimed = claimed_by(engine, engine.current_player);
     if (claimed + int(topped.size()) >= int(engine.columns_to_win)) {
         text += "Stopping now wins the game.\n";
@@ -125,7 +129,8 @@ std::string roll_or_stop_advice(game_engine& engine, game_player& expert) {
         text += race(engine, !stop);
     }
     if (standard_stops != stop)
-        text += standard_stops ? "The standard computer would stop here.\n" : "The standard computer would roll again.\n";
+        text += standard_stops ? "The standard computer would stop here.\n"
+                               : "The standard computer would roll again.\n";
     text.pop_back();
     return text;
 }

@@ -57,8 +57,9 @@ std::string records_table(const records& table) {
     std::vector<std::vector<std::string>> rows{{"Player", "Kind", "Played", "Won", "Fewest turns"}};
     for (const entry* e : order) {
         const player_record& r = e->second;
-        rows.push_back({shown_name(e->first.name), std::string(kind_text(e->first.kind)), std::to_string(r.played),
-                        std::to_string(r.won), r.fewest_turns ? std::to_string(*r.fewest_turns) : "-"});
+        rows.push_back({shown_name(e->first.name), std::string(kind_text(e->first.kind)),
+                        std::to_string(r.played), std::to_string(r.won),
+                        r.fewest_turns ? std::to_string(*r.fewest_turns) : "-"});
     }
     constexpr std::size_t columns = 5, left_columns = 2;
     std::vector<std::size_t> widths(columns, 0);

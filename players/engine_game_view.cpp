@@ -23,7 +23,8 @@ void engine_game_view::create_players(int count) {
     seats.clear();
     players_owned.clear();
     for (int seat = 0; seat < count; ++seat) {
-        players_owned.push_back(player_maker ? player_maker->make_player(seat) : std::make_unique<s5_player>());
+        players_owned.push_back(player_maker ? player_maker->make_player(seat)
+                                             : std::make_unique<s5_player>());
         seats.push_back(players_owned.back().get());
     }
     set_players(seats.data(), count);

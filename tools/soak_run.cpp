@@ -1,7 +1,6 @@
 #include "tools/soak_run.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -112,7 +111,7 @@ private:
     bool game_started = false;        // since the last event
     std::uint32_t last_seats = 0;     // of the game before
     std::uint64_t last_sets = 0;      // the sets of players made by the game before
-    std::optional<std::uint32_t> last_first_seat;
+    int last_first = -1;              // the seat that started the game before; -1: none yet
     std::uint64_t games_here = 0;     // since this start
     bool patient = false;
 };
@@ -251,13 +250,15 @@ void soak_program::after_event() {
         ++games_here;
         if (s.played[std::size_t(mix)]++ == 0) ++s.report.mixes_played;
         // Taking turns to start: the seat after the last game's first.
-        const std::uint32_t first_seat =
-            additions.take_turns_starting() && last_first_seat ? (*last_first_seat + 1) % engine.player_count : 0;
+        const std::uint32_t first_seat = additions.take_turns_starting() && last_first >= 0
+                                             ? std::uint32_t(last_first + 1) % engine.player_count
+                                             : 0;
         s.fail(check_new_game(engine, first_seat));
-        last_first_seat = engine.current_player;
+        last_first = int(engine.current_player);
         // The engine makes the players anew for another number of seats, and
         // for another level of the computer.
-        const bool fresh_players = engine.player_count != last_seats || additions.player_sets_made() != last_sets;
+        const bool fresh_players =
+            engine.player_count != last_seats || additions.player_sets_made() != last_sets;
         last_seats = engine.player_count;
         last_sets = additions.player_sets_made();
         s.fail(s.heap.game_started(engine.player_count, fresh_players));

@@ -147,7 +147,8 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     game_menu_->add("&Game/&Standard Computer", 0, on_menu,
                     reinterpret_cast<void*>(companion::msg::cmd_level_standard), FL_MENU_TOGGLE);
     game_menu_->add("&Game/E&xpert Computer", 0, on_menu,
-                    reinterpret_cast<void*>(companion::msg::cmd_level_expert), FL_MENU_TOGGLE | FL_MENU_DIVIDER);
+                    reinterpret_cast<void*>(companion::msg::cmd_level_expert),
+                    FL_MENU_TOGGLE | FL_MENU_DIVIDER);
     game_menu_->add("&Game/&Take Turns Starting", 0, on_menu,
                     reinterpret_cast<void*>(companion::msg::cmd_take_turns_starting), FL_MENU_TOGGLE);
     help_menu_ = new Fl_Menu_Bar(width - help_width, 0, help_width, menu_height * k);

@@ -14,8 +14,8 @@
 
 #include "companion/companion_messages.h"
 #include "companion/program_window.h"
-#include "shell/window_messages.h"
 #include "players/engine_game_view.h"
+#include "shell/window_messages.h"
 #include "strategy/s5_player.h"
 #include "tests/companion/temp_folder.h"
 #include "tests/engine/engine_fixture.h"
@@ -173,8 +173,10 @@ TEST_F(additions, the_game_menu_checks_one_level_and_the_next_game_plays_it) {
     EXPECT_EQ(layer.level(), computer_level::expert);
     EXPECT_EQ(engine.view->player(1), standard) << "the game under way keeps its computer";
     start(2);
-    EXPECT_EQ(dynamic_cast<s5_player*>(engine.view->player(1)), nullptr) << "the next game's computer is the expert";
-    EXPECT_NE(dynamic_cast<s5_player*>(engine.view->player(0)), nullptr) << "a person's seat keeps the described player";
+    EXPECT_EQ(dynamic_cast<s5_player*>(engine.view->player(1)), nullptr)
+        << "the next game's computer is the expert";
+    EXPECT_NE(dynamic_cast<s5_player*>(engine.view->player(0)), nullptr)
+        << "a person's seat keeps the described player";
     game_player* const expert = engine.view->player(1);
     start(2);
     EXPECT_EQ(engine.view->player(1), expert) << "kept while the level and the seats stay";

@@ -11,9 +11,9 @@ TEST(fixed_seed, takes_a_decimal_seed_and_refuses_anything_else_saying_so) {
     const struct {
         const char* text;
         std::optional<std::uint32_t> seed;
-    } cases[] = {{"42", 42},          {"0", 0},           {"4294967295", 4294967295u}, {"4294967296", {}},
-                 {"-1", {}},          {"", {}},           {"12x", {}},                 {" 1", {}},
-                 {"+3", {}}};
+    } cases[] = {{"42", 42},         {"0", 0},   {"4294967295", 4294967295u},
+                 {"4294967296", {}}, {"-1", {}}, {"", {}},
+                 {"12x", {}},        {" 1", {}}, {"+3", {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         setenv("ZARVELIN_SEED", c.text, 1);

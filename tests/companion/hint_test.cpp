@@ -46,23 +46,37 @@ TEST_F(hint, tells_the_advice_in_plain_words_with_the_numbers_behind_it) {
         std::vector<const char*> absent;
     };
     const position positions[] = {
-        {"the turn's start: no roll-or-stop question", {}, {},
+        {"the turn's start: no roll-or-stop question",
+         {},
+         {},
          {"Roll: at the start of a turn there is nothing at risk yet.",
           "Chance that the next roll offers no move: 0.0% (0 of 1296 rolls)."},
          {"Stop", "standard"}},
-        {"three low markers out", {{2, 1}, {3, 1}, {12, 1}}, {},
+        {"three low markers out",
+         {{2, 1}, {3, 1}, {12, 1}},
+         {},
          {"Chance that the next roll offers no move: 56.2% (728 of 1296 rolls).",
           "At stake this turn: 3 squares, lost if the next roll offers no move.",
           "Rolling on, the chance to claim a column this turn: 7.1%."},
          {"needs one more column"}},
-        {"the middle columns", {{7, 5}, {6, 4}, {8, 4}}, {},
-         {"8.0% (104 of 1296 rolls)", "At stake this turn: 13 squares", "this turn: 47.1%."}, {}},
-        {"a stop that wins", {{3, 5}}, {{0, 2}, {0, 12}},
+        {"the middle columns",
+         {{7, 5}, {6, 4}, {8, 4}},
+         {},
+         {"8.0% (104 of 1296 rolls)", "At stake this turn: 13 squares", "this turn: 47.1%."},
+         {}},
+        {"a stop that wins",
+         {{3, 5}},
+         {{0, 2}, {0, 12}},
          {"Stop now.\n", "At stake this turn: 5 squares", "Stopping now wins the game."},
          {"Rolling on", "needs one more column"}},
-        {"a marker on a top square", {{7, 13}, {6, 3}}, {},
-         {"At stake this turn: 16 squares", "Stopping now claims column 7."}, {"Rolling on"}},
-        {"an opponent one column from winning while we are far behind", {{6, 3}, {8, 2}}, {{1, 2}, {1, 12}},
+        {"a marker on a top square",
+         {{7, 13}, {6, 3}},
+         {},
+         {"At stake this turn: 16 squares", "Stopping now claims column 7."},
+         {"Rolling on"}},
+        {"an opponent one column from winning while we are far behind",
+         {{6, 3}, {8, 2}},
+         {{1, 2}, {1, 12}},
          {"Roll again.\n", "0.2% (2 of 1296 rolls)", "At stake this turn: 5 squares",
           "Ana needs one more column and can win on their next turn: keep rolling."},
          {}},
@@ -73,13 +87,16 @@ TEST_F(hint, tells_the_advice_in_plain_words_with_the_numbers_behind_it) {
         if (p.markers.empty()) engine.rolls_this_turn = 0;
         for (auto [seat, column] : p.progress) engine.progress[seat][column] = column_table[column].height;
         const std::string text = companion::advice(engine);
-        for (const char* part : p.parts) EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
-        for (const char* part : p.absent) EXPECT_EQ(text.find(part), std::string::npos) << part << " in\n" << text;
+        for (const char* part : p.parts)
+            EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
+        for (const char* part : p.absent)
+            EXPECT_EQ(text.find(part), std::string::npos) << part << " in\n" << text;
         if (p.markers.empty()) continue;
         const bool standard_stops = engine.view->should_stop() != 0;
         const bool expert_stops = text.rfind("Stop now.", 0) == 0;
         EXPECT_TRUE(expert_stops || text.rfind("Roll again.", 0) == 0) << text;
-        const char* other = standard_stops ? "The standard computer would stop here." : "The standard computer would roll again.";
+        const char* other = standard_stops ? "The standard computer would stop here."
+                                           : "The standard computer would roll again.";
         EXPECT_EQ(text.find(other) != std::string::npos, standard_stops != expert_stops) << text;
     }
 }
@@ -102,9 +119,11 @@ TEST_F(hint, a_choice_names_the_move_and_each_moves_chance_to_claim_a_column) {
     engine.find_choices();
     engine.phase = choosing;
     const std::string text = companion::advice(engine);
-    expect_advice({"Each move's chance to claim a column this turn:\n3 and 7: 25.4%\n4 and 6: 30.3%\nDouble 5: 27.9%"});
+    expect_advice(
+        {"Each move's chance to claim a column this turn:\n3 and 7: 25.4%\n4 and 6: 30.3%\nDouble 5: 27.9%"});
     const bool takes_standards = text.rfind("Take 4 and 6.", 0) == 0;
-    EXPECT_EQ(takes_standards, text.find("The standard computer would take 4 and 6.") == std::string::npos) << text;
+    EXPECT_EQ(takes_standards, text.find("The standard computer would take 4 and 6.") == std::string::npos)
+        << text;
 
     person_to_move({{6, 3}, {7, 2}, {8, 5}});
     engine.dice = {1, 5, 1, 1};
@@ -214,7 +233,8 @@ TEST(hint_neutrality, asking_at_every_step_leaves_every_game_as_it_was) {
 
 TEST(hint_neutrality, games_with_easy_and_expert_seats_are_left_as_they_were_too) {
     using enum computer_level;
-    const std::vector<computer_level> mixes[] = {{easy, expert}, {expert, standard, easy}, {expert, expert, easy, standard}};
+    const std::vector<computer_level> mixes[] = {
+        {easy, expert}, {expert, standard, easy}, {expert, expert, easy, standard}};
     for (const auto& levels : mixes) {
         const auto seats = std::uint32_t(levels.size());
         SCOPED_TRACE(seats);

@@ -72,7 +72,8 @@ TEST(records_file, keeps_a_computers_games_apart_from_a_persons_of_the_same_name
 TEST(records_file, a_file_from_before_the_levels_reads_as_before_its_lines_peoples) {
     records table;
     std::string error;
-    ASSERT_TRUE(companion::parse_records("# Zarvelin records 1\n5 2 14 Ann\n3 0 - expert Bob\n", table, error))
+    ASSERT_TRUE(
+        companion::parse_records("# Zarvelin records 1\n5 2 14 Ann\n3 0 - expert Bob\n", table, error))
         << error;
     EXPECT_EQ(table, (records{{"Ann", {5, 2, 14}}, {"expert Bob", {3, 0, {}}}}));
 }
@@ -97,8 +98,8 @@ TEST(records_file, writes_one_readable_line_a_player_and_reads_it_back_exactly) 
 TEST(records_file, reads_comments_blank_lines_and_crlf_as_a_person_may_leave_them) {
     records table;
     std::string error;
-    ASSERT_TRUE(companion::parse_records("# Zarvelin records 2\r\n\r\n# mine\r\n2 1 9 person  Ann\r\n",
-                                         table, error))
+    ASSERT_TRUE(
+        companion::parse_records("# Zarvelin records 2\r\n\r\n# mine\r\n2 1 9 person  Ann\r\n", table, error))
         << error;
     EXPECT_EQ(table, (records{{" Ann", {2, 1, 9}}}));
     ASSERT_TRUE(companion::parse_records("# Zarvelin records 2\n", table, error)) << error;
@@ -118,10 +119,12 @@ TEST(records_file, a_damaged_file_is_refused_whole_saying_where) {
          "ELF\x02\x01\0\0\xff\n\x89PNG\r\n"s,
          "line 1: not a records file"},
         {"no signature line before the records", "5 2 14 Ann\n", "line 1: not a records file"},
-        {"truncated mid-line", file_start + "5 2 14 person Ann\n3 0 - person Pla", "line 6: cut short (no end of line)"},
+        {"truncated mid-line", file_start + "5 2 14 person Ann\n3 0 - person Pla",
+         "line 6: cut short (no end of line)"},
         {"truncated in the numbers", file_start + "5 2 14 person Ann\n3 0\n", "line 6: not a record line"},
         {"a missing name separator", file_start + "5 2 14\n", "line 5: not a record line"},
-        {"a negative count", file_start + "-5 2 14 person Ann\n", "line 5: games played and won must be whole"},
+        {"a negative count", file_start + "-5 2 14 person Ann\n",
+         "line 5: games played and won must be whole"},
         {"a count past 32 bits", file_start + "4294967296 2 14 person Ann\n", "line 5: games played and won"},
         {"letters for a count", file_start + "5 two 14 person Ann\n", "line 5: games played and won"},
         {"two spaces between counts", file_start + "5  2 14 person Ann\n", "line 5: games played and won"},
@@ -133,7 +136,8 @@ TEST(records_file, a_damaged_file_is_refused_whole_saying_where) {
         {"a win without turns", file_start + "2 1 - person Ann\n",
          "line 5: the fewest turns must be given for a winner"},
         {"a bad escape", file_start + "2 1 3 person A\\qnn\n", "line 5: a bad escape or a control character"},
-        {"a raw control byte", file_start + "2 1 3 person A\tnn\n", "line 5: a bad escape or a control character"},
+        {"a raw control byte", file_start + "2 1 3 person A\tnn\n",
+         "line 5: a bad escape or a control character"},
         {"a kind the program never writes", file_start + "2 1 3 robot Ann\n",
          "line 5: who plays must be person, easy, standard or expert"},
         {"no kind", file_start + "2 1 3 Ann\n", "line 5: not a record line"},
