@@ -1,8 +1,12 @@
 #include "companion/additions.h"
 
+#include <cstdio>
+
 #include "companion/companion_messages.h"
+#include "companion/fixed_seed.h"
 #include "companion/hint.h"
 #include "engine/game_engine.h"
+#include "players/engine_game_view.h"
 #include "shell/window_messages.h"
 
 namespace companion {
@@ -14,25 +18,48 @@ constexpr shell::proc_result handled{};
 }  // namespace
 
 additions::additions(game_engine& engine, platform::companion_services& host, platform::sound& sound)
-    : engine_(engine), host_(host), sound_(sound), files_(engine) {
+    : engine_(engine), host_(host), sound_(sound), files_(engine, levels_), hint_item_(engine, host) {
     host_.check_sound_item(sound_on_);
     followers_.follow(files_);
+    followers_.follow(hint_item_);
     engine_.observer = &followers_;
+    engine_.view->player_maker = &levels_;
+    engine_.start_choice = &rotation_;
+    choose_level(levels_.chosen());
+    take_turns_starting(rotation_.on());
+    hint_item_.update();
 }
 
 additions::~additions() {
     if (engine_.observer == &followers_) engine_.observer = nullptr;
+    if (engine_.view->player_maker == &levels_) engine_.view->player_maker = nullptr;
+    if (engine_.start_choice == &rotation_) engine_.start_choice = nullptr;
 }
 
 void additions::before_setup() {
     if (restored_) return;
     restored_ = true;
-    switch_sound(files_.restore_setup());
+    // Before the run's first dialog no die has been rolled: the whole run follows the seed.
+    std::string error;
+    if (const auto seed = seed_from_environment(error)) engine_.seed_dice(*seed);
+    if (!error.empty()) std::fprintf(stderr, "zarvelin: %s\n", error.c_str());
+    const saved_setup setup = files_.restore_setup();
+    switch_sound(setup.sound);
+    choose_level(setup.level);
+    take_turns_starting(setup.take_turns_starting);
 }
 
 void additions::after_setup() {
     files_.count_turns_afresh();
-    files_.remember_setup(sound_on_);
+    remember_setup();
+}
+
+void additions::remember_setup() {
+    saved_setup menus;
+    menus.sound = sound_on_;
+    menus.level = levels_.chosen();
+    menus.take_turns_starting = rotation_.on();
+    files_.remember_setup(menus);
 }
 
 shell::proc_result additions::window_proc(std::uint32_t message, std::uintptr_t wparam,
@@ -64,7 +91,17 @@ shell::proc_result additions::window_proc(std::uint32_t message, std::uintptr_t 
                     return handled;
                 case msg::cmd_sound:
                     switch_sound(!sound_on_);
-                    files_.remember_setup(sound_on_);
+                    remember_setup();
+                    return handled;
+                case msg::cmd_level_easy:
+                case msg::cmd_level_standard:
+                case msg::cmd_level_expert:
+                    choose_level(computer_level((wparam & 0xffff) - msg::cmd_level_easy));
+                    remember_setup();
+                    return handled;
+                case msg::cmd_take_turns_starting:
+                    take_turns_starting(!rotation_.on());
+                    remember_setup();
                     return handled;
                 default:
                     selection_.forget();
@@ -95,6 +132,19 @@ void additions::hint() {
 }
 
 void additions::show_records() { host_.show_table("Records", files_.records_text()); }
+
+// Exactly one level is checked: the one the next game's computers play.
+void additions::choose_level(computer_level level) {
+    levels_.choose(level);
+    host_.check_menu_item(msg::cmd_level_easy, level == computer_level::easy);
+    host_.check_menu_item(msg::cmd_level_standard, level == computer_level::standard);
+    host_.check_menu_item(msg::cmd_level_expert, level == computer_level::expert);
+}
+
+void additions::take_turns_starting(bool on) {
+    rotation_.set_on(on);
+    host_.check_menu_item(msg::cmd_take_turns_starting, on);
+}
 
 void additions::switch_sound(bool on) {
     sound_on_ = on;

@@ -8,9 +8,12 @@
 
 #include <cstdint>
 
+#include "companion/computer_levels.h"
 #include "companion/game_followers.h"
+#include "companion/hint_item.h"
 #include "companion/keyboard_selection.h"
 #include "companion/player_files.h"
+#include "companion/start_rotation.h"
 #include "platform/companion_services.h"
 #include "shell/main_window_proc.h"
 
@@ -38,12 +41,19 @@ public:
     void after_setup();
 
     bool sound_on() const { return sound_on_; }
+    // The Game menu's choices; each reaches the next game.
+    computer_level level() const { return levels_.chosen(); }
+    bool take_turns_starting() const { return rotation_.on(); }
+    std::uint64_t player_sets_made() const { return levels_.sets_made(); }
 
 private:
     void how_to_play();
     void hint();
     void show_records();
     void switch_sound(bool on);
+    void choose_level(computer_level level);
+    void take_turns_starting(bool on);
+    void remember_setup();
 
     game_engine& engine_;
     platform::companion_services& host_;
@@ -51,6 +61,9 @@ private:
     keyboard_selection selection_;
     player_files files_;
     game_followers followers_;
+    computer_levels levels_;
+    start_rotation rotation_;
+    hint_item hint_item_;
     bool sound_on_ = true;
     bool restored_ = false;
 };

@@ -2,87 +2,137 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "companion/roll_odds.h"
 #include "engine/game_engine.h"
 #include "engine/game_settings.h"
 #include "players/engine_game_view.h"
 #include "strategy/completion_search.h"
-#include "strategy/s5_player.h"
+#include "strategy/computer_level.h"
 
 namespace companion {
 
 namespace {
 
-std::string format(const char* pattern, double value) {
-    char text[96];
-    std::snprintf(text, sizeof text, pattern, value);
+std::string percent(double chance) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f%%", 100.0 * chance);
     return text;
 }
 
-std::string percent(double chance) { return format("%.1f%%", 100.0 * chance); }
+std::string squares(int n) { return std::to_string(n) + (n == 1 ? " square" : " squares"); }
 
-std::string choice_advice(game_engine& engine, game_player& player) {
-    const auto wanted = std::uint32_t(player.choose_column());
-    game_snapshot s = game_snapshot::take();
+std::string name_of(std::uint32_t seat) {
+    const std::string& name = settings().player_names[seat];
+    return name.empty() ? "Player " + std::to_string(seat + 1) : name;
+}
+
+int claimed_by(const game_engine& engine, std::uint32_t seat) {
+    int claimed = 0;
+    for (int c = 2; c <= 12; ++c)
+        claimed += engine.progress[seat][c] == std::uint32_t(column_table[c].height);
+    return claimed;
+}
+
+// The engine takes the first offered move that holds the column a player names.
+std::string move_naming(const game_engine& engine, int column) {
+    for (const choice& c : engine.choices)
+        if (int(c.first) == column || int(c.second) == column) return caption(c);
+    return "column " + std::to_string(column);
+}
+
+// The squares climbed this turn, which a roll that offers no move takes away.
+int squares_at_stake(const game_engine& engine) {
+    int climbed = 0;
+    for (const marker& m : engine.markers)
+        if (m.column != 0) climbed += int(m.position - engine.progress[engine.current_player][m.column]);
+    return climbed;
+}
+
+// Another seat one column from winning can win on its next turn: the reason
+// to push on with this one.
+std::string race(const game_engine& engine, bool rolling) {
     std::string text;
-    for (const choice& c : engine.choices) {
-        if (c.first != wanted && c.second != wanted) continue;
-        text = "The computer would take " + caption(c) + ".\n\n";
-        break;
-    }
-    if (s.choice_count == 1) return text + "It is the only move this roll offers.";
-    // The look-ahead ranks each move by the chance of topping a column this
-    // turn once it is made; a search of the hint's own leaves the player's as it was.
-    completion_search search(s);
-    game_snapshot q = s;
-    completion_search::reopen_topped(q);
-    search.refresh_context(q);
-    text += "It takes the move with the best chance of topping a column this turn:\n";
-    for (int i = 0; i < q.choice_count; ++i) {
-        q.make_move(i);
-        const float odds = search.completion_odds(q);
-        q.unmake_move(i);
-        text += '\n';
-        text += caption(q.choices[std::size_t(i)]);
-        text += ": " + percent(odds);
+    for (std::uint32_t step = 1; step < engine.player_count; ++step) {
+        const std::uint32_t seat = (engine.current_player + step) % engine.player_count;
+        if (claimed_by(engine, seat) + 1 != int(engine.columns_to_win)) continue;
+        text += name_of(seat) + " needs one more column and can win on their next turn";
+        text += rolling ? ": keep rolling.\n" : ", yet the risk of rolling on is too high.\n";
     }
     return text;
 }
 
-std::string stop_reason(const game_snapshot& s, game_engine& engine, float threshold) {
-    const int target = int(engine.columns_to_win);
-    const int claimed = claimed_columns(s), topped = topped_markers(s);
-    if (claimed + topped >= target) return "Stopping now claims the columns that win the game.";
-    completion_search search(s);
-    if (topped >= 1) {
-        if (s.markers[2].column != 0)
-            return "A marker stands on a top square and no marker is free: it banks the column.";
-        return "A marker stands on a top square, so it rolls on only while one more roll is expected\n"
-               "to gain more than 0.1 of the turn's progress; it is expected to gain " +
-               format("%.4f.", search.guided(s));
+std::string choice_advice(game_engine& engine, game_player& expert) {
+    if (engine.markers[0].column == 0) expert.begin_turn();
+    const std::string best = move_naming(engine, expert.choose_column());
+    const std::string standard = move_naming(engine, engine.view->choose());
+    std::string text = "Take " + best + ".\n\n";
+    game_snapshot s = game_snapshot::take();
+    if (s.choice_count == 1) {
+        text += "It is the only move this roll offers.";
+    } else {
+        // Each move's chance of reaching a column's top this turn, where stopping
+        // claims it; a search of the hint's own leaves every player's as it was.
+        completion_search search(s);
+        completion_search::reopen_topped(s);
+        search.refresh_context(s);
+        text += "Each move's chance to claim a column this turn:";
+        for (int i = 0; i < s.choice_count; ++i) {
+            s.make_move(i);
+            const float odds = search.completion_odds(s);
+            s.unmake_move(i);
+            text += '\n';
+            text += caption(s.choices[std::size_t(i)]) + ": " + percent(odds);
+        }
     }
-    const double greedy = greedy_gain(s);
-    const std::string greedy_text = "One more roll is expected to gain " + format("%.4f", greedy) +
-                                    " of the turn's progress (it rolls on above 0.03)";
-    if (greedy > 0.03) return greedy_text + ".";
-    const double guided = search.guided(s);
-    const std::string guided_text = "aiming for a top square, " + format("%.4f", guided) + " (above 0)";
-    if (guided > 0.0) return greedy_text + ";\n" + guided_text + ".";
-    const float odds = search.odds(s);
-    return greedy_text + ";\n" + guided_text + ".\nChance of topping a column this turn: " + percent(odds) +
-           " (it rolls on above " + percent(threshold) + ").";
+    if (standard != best) text += "\n\nThe standard computer would take " + standard + ".";
+    return text;
 }
 
-std::string roll_or_stop_advice(game_engine& engine, game_player& player) {
-    const bool stop = engine.view->should_stop() != 0;
-    std::string text = stop ? "The computer would stop now.\n\n" : "The computer would roll again.\n\n";
+std::string roll_or_stop_advice(game_engine& engine, game_player& expert) {
     const roll_count busts = count_busts(engine);
-    text += "Chance that the next roll offers no move: " + percent(busts.chance()) + " (" +
-            std::to_string(busts.busts) + " of " + std::to_string(roll_count::rolls) + " rolls).\n";
-    if (engine.markers[0].column == 0) return text + "At the start of a turn there is nothing to lose yet.";
-    const auto* strategy = dynamic_cast<s5_player*>(&player);
-    return text + stop_reason(game_snapshot::take(), engine, strategy ? strategy->parameter() : 0.0f);
+    const std::string bust_line = "Chance that the next roll offers no move: " + percent(busts.chance()) +
+                                  " (" + std::to_string(busts.busts) + " of " +
+                                  std::to_string(roll_count::rolls) + " rolls).";
+    // No roll-or-stop question before the turn's first move: stopping is not offered yet.
+    if (engine.markers[0].column == 0)
+        return "Roll: at the start of a turn there is nothing at risk yet.\n\n" + bust_line;
+
+    const bool stop = expert.wants_to_stop() != 0;
+    const bool standard_stops = engine.view->should_stop() != 0;
+    std::string text = stop ? "Stop now.\n\n" : "Roll again.\n\n";
+    text += bust_line + "\n";
+    text += "At stake this turn: " + squares(squares_at_stake(engine)) +
+            ", lost if the next roll offers no move.\n";
+
+    std::vector<std::uint32_t> topped;
+    for (const marker& m : engine.markers)
+        if (m.column != 0 && m.position == std::uint32_t(column_table[m.column].height))
+            topped.push_back(m.column);
+    const int claimed = claimed_by(engine, engine.current_player);
+    if (claimed + int(topped.size()) >= int(engine.columns_to_win)) {
+        text += "Stopping now wins the game.\n";
+    } else {
+        if (topped.empty()) {
+            const game_snapshot s = game_snapshot::take();
+            completion_search search(s);
+            text += "Rolling on, the chance to claim a column this turn: " + percent(search.odds(s)) + ".\n";
+        } else {
+            text += topped.size() > 1 ? "Stopping now claims columns" : "Stopping now claims column";
+            for (std::size_t i = 0; i < topped.size(); ++i) {
+                text += i == 0 ? " " : " and ";
+                text += std::to_string(topped[i]);
+            }
+            text += ".\n";
+        }
+        text += race(engine, !stop);
+    }
+    if (standard_stops != stop)
+        text += standard_stops ? "The standard computer would stop here.\n"
+                               : "The standard computer would roll again.\n";
+    text.pop_back();
+    return text;
 }
 
 }  // namespace
@@ -93,9 +143,10 @@ bool hint_available(const game_engine& engine) {
 }
 
 std::string advice(game_engine& engine) {
-    game_player* player = engine.view->player(int(engine.current_player));
-    if (engine.phase == choosing) return choice_advice(engine, *player);
-    return roll_or_stop_advice(engine, *player);
+    // A fresh expert for each question: nothing it learns stays behind.
+    const std::unique_ptr<game_player> expert = make_computer_player(computer_level::expert);
+    if (engine.phase == choosing) return choice_advice(engine, *expert);
+    return roll_or_stop_advice(engine, *expert);
 }
 
 }  // namespace companion

@@ -1,7 +1,8 @@
-// The hint: what the computer would do in a person's position, and why, in
-// plain words with the numbers behind it. It asks the seat's own strategy
-// player, as a computer turn would, and changes nothing: not the dice, not
-// the game, not any later decision.
+// The hint: what the expert computer would do in a person's position, and why,
+// in plain words with numbers a player can use; and, where the standard
+// computer would do otherwise, what it would do. It asks a fresh expert of its
+// own and the seat's own player, as a computer turn would, and changes
+// nothing: not the dice, not the game, not any later decision.
 #pragma once
 
 #include <string>

@@ -30,19 +30,22 @@ void player_files::tell(const std::string& message) {
     engine_.window->message_box(message, "Records", platform::buttons::ok, platform::icon::warning);
 }
 
-bool player_files::restore_setup() {
-    if (folder().empty()) return true;
+saved_setup player_files::restore_setup() {
+    if (folder().empty()) return {};
     std::vector<std::string> ignored;
     const saved_setup setup = load_setup(folder(), ignored);
     for (const std::string& line : ignored) std::fprintf(stderr, "zarvelin: %s\n", line.c_str());
     companion::restore_setup(setup, settings());
-    return setup.sound;
+    return setup;
 }
 
-void player_files::remember_setup(bool sound_on) {
+void player_files::remember_setup(const saved_setup& menus) {
     if (folder().empty()) return;
+    saved_setup setup = setup_of(settings(), menus.sound);
+    setup.level = menus.level;
+    setup.take_turns_starting = menus.take_turns_starting;
     std::string error;
-    if (!save_setup(folder(), setup_of(settings(), sound_on), error))
+    if (!save_setup(folder(), setup, error))
         std::fprintf(stderr, "zarvelin: the set-up is not remembered: %s\n", error.c_str());
 }
 
@@ -65,11 +68,12 @@ void player_files::player_won() {
     // Yes starts the next game at once: its turns count from nothing.
     turns_ = {};
     if (folder().empty()) return;
-    std::vector<std::string> names;
+    std::vector<player_key> seats;
     for (std::uint32_t seat = 0; seat < engine_.player_count; ++seat)
-        names.push_back(settings().player_names[seat]);
+        seats.emplace_back(settings().player_names[seat],
+                           kind_of_seat(settings().seat_is_human[seat], levels_.in_play()));
     std::string message;
-    record_game(folder(), names, winner, turns, message);
+    record_game(folder(), seats, winner, turns, message);
     tell(message);
 }
 

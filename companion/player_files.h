@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "companion/computer_levels.h"
+#include "companion/settings_file.h"
 #include "engine/game_observer.h"
 
 class game_engine;
@@ -18,12 +20,14 @@ namespace companion {
 
 class player_files final : public game_observer {
 public:
-    explicit player_files(game_engine& engine) : engine_(engine) {}
+    // The levels say which level the computer seats of a finished game played.
+    player_files(game_engine& engine, const computer_levels& levels) : engine_(engine), levels_(levels) {}
 
-    // The remembered set-up into the run's settings; the sound switch as it was left.
-    bool restore_setup();
-    // The run's settings are remembered, with the switch.
-    void remember_setup(bool sound_on);
+    // The remembered set-up into the run's settings; the menus' switches (sound,
+    // level, taking turns to start) as they were left.
+    saved_setup restore_setup();
+    // The run's settings are remembered, with the menus' switches as menus has them.
+    void remember_setup(const saved_setup& menus);
     // A game starts from the set-up dialog: its turns count from nothing.
     void count_turns_afresh() { turns_ = {}; }
     // The records, best first, as a table for a fixed-width font.
@@ -42,6 +46,7 @@ private:
     void tell(const std::string& message);
 
     game_engine& engine_;
+    const computer_levels& levels_;
     std::optional<std::filesystem::path> folder_;
     std::array<std::uint32_t, 4> turns_{};
 };

@@ -108,7 +108,7 @@ bool load_records(const fs::path& folder, records& table, std::string& message) 
     return load_locked(folder, table, message);
 }
 
-bool record_game(const fs::path& folder, const std::vector<std::string>& seat_names, std::size_t winner,
+bool record_game(const fs::path& folder, const std::vector<player_key>& seats, std::size_t winner,
                  std::uint32_t winner_turns, std::string& message) {
     std::string error;
     const platform::file_lock lock(folder / records_lock_name, error);
@@ -118,7 +118,7 @@ bool record_game(const fs::path& folder, const std::vector<std::string>& seat_na
         return false;
     }
     if (!load_locked(folder, table, message)) return false;
-    count_game(table, seat_names, winner, winner_turns);
+    count_game(table, seats, winner, winner_turns);
     const std::string text = format_records(table);
     error = "the records would be larger than 4 MiB";
     if (text.size() <= records_file_limit && write_file_atomically(folder / records_file_name, text, error)) {

@@ -26,7 +26,7 @@ bool load_records(const std::filesystem::path& folder, records& table, std::stri
 // Loads the records, counts the game (see count_game) and replaces the file
 // atomically. False, with message saying why, when the game was not recorded;
 // true may still bring a message, that damaged lines were dropped.
-bool record_game(const std::filesystem::path& folder, const std::vector<std::string>& seat_names,
+bool record_game(const std::filesystem::path& folder, const std::vector<player_key>& seats,
                  std::size_t winner, std::uint32_t winner_turns, std::string& message);
 
 }  // namespace companion

@@ -53,21 +53,24 @@ std::string records_table(const records& table) {
     for (const entry& e : table) order.push_back(&e);
     std::sort(order.begin(), order.end(), better);
 
-    std::vector<std::vector<std::string>> rows{{"Player", "Played", "Won", "Fewest turns"}};
+    // The name and who plays it stand left, the numbers right.
+    std::vector<std::vector<std::string>> rows{{"Player", "Kind", "Played", "Won", "Fewest turns"}};
     for (const entry* e : order) {
         const player_record& r = e->second;
-        rows.push_back({shown_name(e->first), std::to_string(r.played), std::to_string(r.won),
+        rows.push_back({shown_name(e->first.name), std::string(kind_text(e->first.kind)),
+                        std::to_string(r.played), std::to_string(r.won),
                         r.fewest_turns ? std::to_string(*r.fewest_turns) : "-"});
     }
-    std::vector<std::size_t> widths(4, 0);
+    constexpr std::size_t columns = 5, left_columns = 2;
+    std::vector<std::size_t> widths(columns, 0);
     for (const auto& row : rows) {
-        for (std::size_t i = 0; i < 4; ++i) widths[i] = std::max(widths[i], width_of(row[i]));
+        for (std::size_t i = 0; i < columns; ++i) widths[i] = std::max(widths[i], width_of(row[i]));
     }
     std::string text;
     for (const auto& row : rows) {
         if (!text.empty()) text += '\n';
         text += padded(row[0], widths[0], false);
-        for (std::size_t i = 1; i < 4; ++i) text += "  " + padded(row[i], widths[i], true);
+        for (std::size_t i = 1; i < columns; ++i) text += "  " + padded(row[i], widths[i], i >= left_columns);
     }
     return text;
 }

@@ -137,6 +137,17 @@ private:
             setup.sound = value == "on";
             return std::nullopt;
         }
+        if (key == "computer") {
+            const std::optional<computer_level> level = level_from_name(value);
+            if (!level) return setting + " is not easy, standard or expert, ignored";
+            setup.level = *level;
+            return std::nullopt;
+        }
+        if (key == "take_turns_starting") {
+            if (value != "on" && value != "off") return setting + " is not on or off, ignored";
+            setup.take_turns_starting = value == "on";
+            return std::nullopt;
+        }
         for (int seat = 0; seat < 4; ++seat) {
             if (key == name_keys[seat]) return take_name(number, seat, value);
         }
@@ -189,6 +200,8 @@ std::string format_setup(const saved_setup& setup) {
     text += line("columns_to_win", std::to_string(setup.columns_to_win));
     for (int seat = 0; seat < 4; ++seat) text += line(name_keys[seat], escape_text(setup.player_names[seat]));
     text += line("sound", setup.sound ? "on" : "off");
+    text += line("computer", level_name(setup.level));
+    text += line("take_turns_starting", setup.take_turns_starting ? "on" : "off");
     return text;
 }
 

@@ -1,7 +1,7 @@
 // The remembered set-up: what the set-up dialog carries from one game to the
-// next (seats, columns to win, names) and the sound switch, kept in a text file
-// a person can read between runs. Reading never fails: whatever is bad in the
-// file is ignored, said so, and left at its default.
+// next (seats, columns to win, names), the sound switch and the Game menu's
+// choices, kept in a text file a person can read between runs. Reading never
+// fails: whatever is bad in the file is ignored, said so, and left at its default.
 #pragma once
 
 #include <array>
@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "strategy/computer_level.h"
+
 struct game_settings;
 
 namespace companion {
@@ -21,6 +23,9 @@ struct saved_setup {
     std::int32_t columns_to_win = 3;
     std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
     bool sound = true;
+    // The Game menu: the computer's level and taking turns to start.
+    computer_level level = computer_level::standard;
+    bool take_turns_starting = false;
 
     bool operator==(const saved_setup&) const = default;
 };

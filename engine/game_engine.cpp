@@ -29,7 +29,8 @@ void game_engine::new_game(std::uint32_t players, std::uint32_t target) {
     allocate_progress(players);
     game_state = playing;
     phase = roll_or_stop;
-    current_player = 0;
+    // The one place the rotating start joins; without it, seat 0 as described.
+    current_player = start_choice ? start_choice->first_seat(players) : 0;
     rolls_this_turn = 0;
     if (observer) observer->turn_started();
     if (window) window->invalidate_and_update();

@@ -10,6 +10,7 @@
 
 #include "engine/choice.h"
 #include "engine/dice_generator.h"
+#include "engine/first_seat_choice.h"
 #include "engine/game_observer.h"
 #include "platform/window.h"
 
@@ -136,6 +137,8 @@ public:
 
     // Unset in the desktop program.
     game_observer* observer = nullptr;
+    // Set by the rotating start (companion/start_rotation.h); unset, seat 0 starts.
+    first_seat_choice* start_choice = nullptr;
 
 private:
     bool current_seat_is_human() const;

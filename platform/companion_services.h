@@ -2,6 +2,7 @@
 // described program uses: each named for what is asked.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ public:
     virtual bool open_in_browser(const std::string& path) = 0;
     // The File menu's Sound item shows its check mark, or not.
     virtual void check_sound_item(bool on) = 0;
+    // A menu item of the additions, by its command: shows its check mark, or not.
+    virtual void check_menu_item(std::uint32_t command, bool on) = 0;
+    // A menu item of the additions, by its command: can be chosen, with its key, or is greyed.
+    virtual void enable_menu_item(std::uint32_t command, bool on) = 0;
     // A box with lines of text in a fixed-width font, so that columns line up, and OK.
     virtual void show_table(std::string_view caption, std::string_view text) = 0;
 };

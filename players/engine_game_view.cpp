@@ -12,7 +12,10 @@ engine_game_view::engine_game_view() : ui_owned(std::make_unique<text_ui>(false,
 engine_game_view::~engine_game_view() { players_owned.clear(); }
 
 void engine_game_view::create_players(int count) {
-    if (count == player_count()) return;
+    // The one place the computer's levels join: their maker may want other
+    // players for the next game, and makes each seat's. Without it, as described.
+    const bool wanted_anew = player_maker && player_maker->wants_new_players();
+    if (count == player_count() && !wanted_anew) return;
     // Another number of seats than the last game's: the players are made anew,
     // exactly as for the first game of a run. The old ones go first, so the new
     // first player builds the shared table as the first player of a run does.
@@ -20,7 +23,8 @@ void engine_game_view::create_players(int count) {
     seats.clear();
     players_owned.clear();
     for (int seat = 0; seat < count; ++seat) {
-        players_owned.push_back(std::make_unique<s5_player>());
+        players_owned.push_back(player_maker ? player_maker->make_player(seat)
+                                             : std::make_unique<s5_player>());
         seats.push_back(players_owned.back().get());
     }
     set_players(seats.data(), count);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "players/game_player.h"
+#include "players/seat_player_maker.h"
 #include "players/vl_game.h"
 
 class game_engine;
@@ -35,6 +36,9 @@ public:
     int die(int index) override;
 
     game_engine* engine = nullptr;
+    // Set by the computer's levels (companion/computer_levels.h); unset, every
+    // seat gets the described player.
+    seat_player_maker* player_maker = nullptr;
 
 private:
     std::unique_ptr<game_ui> ui_owned;

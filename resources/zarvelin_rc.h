@@ -43,6 +43,10 @@
 #define IDM_HINT 40005
 #define IDM_RECORDS 40006
 #define IDM_SOUND 40007
+#define IDM_LEVEL_EASY 40008
+#define IDM_LEVEL_STANDARD 40009
+#define IDM_LEVEL_EXPERT 40010
+#define IDM_TAKE_TURNS_STARTING 40011
 
 #define QUIT_PROMPT_TEXT "Are you sure you want to quit this game?"
 

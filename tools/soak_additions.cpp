@@ -30,8 +30,12 @@ std::string deliver_addition_input(soak_random& random, game_engine& engine,
         additions.window_proc(cmsg::wm_keydown, random.chance(500) ? cmsg::vk_up : cmsg::vk_down, 0);
     } else if (r < 93) {
         additions.window_proc(msg::wm_command, cmsg::cmd_sound, 0);
-    } else if (r < 97) {
+    } else if (r < 95) {
         additions.window_proc(msg::wm_command, cmsg::cmd_records, 0);
+    } else if (r < 97) {
+        // The Game menu: a level, or taking turns to start, for the next game.
+        const std::uint32_t item = cmsg::cmd_level_easy + random.below(4);
+        additions.window_proc(msg::wm_command, item, 0);
     } else {
         additions.window_proc(msg::wm_command, cmsg::cmd_how_to_play, 0);
     }

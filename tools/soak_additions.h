@@ -1,7 +1,8 @@
 // The additions in the soak: the desktop services they ask for, answered
 // without a desktop, and the additions' own inputs (the hint, the arrow keys,
-// Enter on a selection, the sound switch, the records, How to Play), with the
-// rule that asking for a hint changes nothing in the game.
+// Enter on a selection, the sound switch, the records, the Game menu's levels
+// and rotating start, How to Play), with the rule that asking for a hint
+// changes nothing in the game.
 #pragma once
 
 #include <string>
@@ -20,6 +21,8 @@ public:
     std::string rules_page() override { return "/nowhere/rules.html"; }
     bool open_in_browser(const std::string&) override { return false; }
     void check_sound_item(bool) override {}
+    void check_menu_item(std::uint32_t, bool) override {}
+    void enable_menu_item(std::uint32_t, bool) override {}
     void show_table(std::string_view, std::string_view) override {}
 };
 

@@ -150,7 +150,7 @@ std::string check_due_step(const game_engine& e) {
     return {};
 }
 
-std::string check_new_game(const game_engine& e) {
+std::string check_new_game(const game_engine& e, std::uint32_t first_seat) {
     const game_settings& s = settings();
     if (e.game_state != playing || e.player_count != s.setup_player_count ||
         e.columns_to_win != std::uint32_t(s.setup_columns_to_win))
@@ -158,8 +158,8 @@ std::string check_new_game(const game_engine& e) {
     for (const auto& row : e.progress)
         for (std::uint32_t p : row)
             if (p != 0) return "the new game starts with progress";
-    if (e.current_player != 0 || e.rolls_this_turn != 0 || e.markers[0].column != 0 ||
+    if (e.current_player != first_seat || e.rolls_this_turn != 0 || e.markers[0].column != 0 ||
         e.phase != roll_or_stop)
-        return "the new game does not start with seat 0's first roll";
+        return "the new game does not start with seat " + std::to_string(first_seat) + "'s first roll";
     return {};
 }

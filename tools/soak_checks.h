@@ -23,5 +23,6 @@ std::string check_buttons(const game_engine& engine, const std::vector<drawn_but
 // A quick computer's step is due exactly when a quick computer is to move in a game in progress.
 std::string check_due_step(const game_engine& engine);
 
-// A game just started: the set-up's seats and columns, nobody's progress, seat 0 to move.
-std::string check_new_game(const game_engine& engine);
+// A game just started: the set-up's seats and columns, nobody's progress, the
+// first seat to move (seat 0 unless the players take turns to start).
+std::string check_new_game(const game_engine& engine, std::uint32_t first_seat);

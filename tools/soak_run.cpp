@@ -110,6 +110,8 @@ private:
     int mix = -1;                     // the seat mix of the game in progress
     bool game_started = false;        // since the last event
     std::uint32_t last_seats = 0;     // of the game before
+    std::uint64_t last_sets = 0;      // the sets of players made by the game before
+    int last_first = -1;              // the seat that started the game before; -1: none yet
     std::uint64_t games_here = 0;     // since this start
     bool patient = false;
 };
@@ -247,10 +249,18 @@ void soak_program::after_event() {
         ++s.report.games;
         ++games_here;
         if (s.played[std::size_t(mix)]++ == 0) ++s.report.mixes_played;
-        s.fail(check_new_game(engine));
-        // The engine makes the players anew for another number of seats.
-        const bool fresh_players = engine.player_count != last_seats;
+        // Taking turns to start: the seat after the last game's first.
+        const std::uint32_t first_seat = additions.take_turns_starting() && last_first >= 0
+                                             ? std::uint32_t(last_first + 1) % engine.player_count
+                                             : 0;
+        s.fail(check_new_game(engine, first_seat));
+        last_first = int(engine.current_player);
+        // The engine makes the players anew for another number of seats, and
+        // for another level of the computer.
+        const bool fresh_players =
+            engine.player_count != last_seats || additions.player_sets_made() != last_sets;
         last_seats = engine.player_count;
+        last_sets = additions.player_sets_made();
         s.fail(s.heap.game_started(engine.player_count, fresh_players));
     }
     if (window.quit_posted || s.broken()) return;

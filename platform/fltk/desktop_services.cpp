@@ -62,6 +62,41 @@ void desktop_services::check_sound_item(bool on) {
         item->clear();
 }
 
+namespace {
+
+// The item whose callback sends the command, in any of the bars.
+Fl_Menu_Item* item_of(const std::vector<Fl_Menu_Bar*>& bars, std::uint32_t command) {
+    for (Fl_Menu_Bar* bar : bars) {
+        for (int i = 0; i < bar->size(); ++i) {
+            const Fl_Menu_Item& item = bar->menu()[i];
+            if (item.label() && item.user_data() == reinterpret_cast<void*>(std::uintptr_t(command)))
+                return const_cast<Fl_Menu_Item*>(&item);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void desktop_services::check_menu_item(std::uint32_t command, bool on) {
+    Fl_Menu_Item* item = item_of(bars_, command);
+    if (!item) return;
+    if (on)
+        item->set();
+    else
+        item->clear();
+}
+
+// FLTK takes no shortcut of a deactivated item, so H does nothing then.
+void desktop_services::enable_menu_item(std::uint32_t command, bool on) {
+    Fl_Menu_Item* item = item_of(bars_, command);
+    if (!item) return;
+    if (on)
+        item->activate();
+    else
+        item->deactivate();
+}
+
 void desktop_services::show_table(std::string_view caption, std::string_view text) {
     message_box(&window_, text, caption, platform::buttons::ok, platform::icon::none, FL_COURIER);
 }

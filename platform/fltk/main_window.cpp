@@ -132,17 +132,31 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     // "&Help" stands at the right end of the menu bar: a second bar there.
     const int help_width = 56 * k;
     file_menu_ = new Fl_Menu_Bar(0, 0, width - help_width, menu_height * k);
+    file_menu_->textsize(FL_NORMAL_SIZE);
     file_menu_->add("&File/&New Game", FL_F + 2, on_menu, reinterpret_cast<void*>(msg::cmd_new_game));
     file_menu_->add("&File/&Records", 0, on_menu, reinterpret_cast<void*>(companion::msg::cmd_records));
     file_menu_->add("&File/&Sound", 0, on_menu, reinterpret_cast<void*>(companion::msg::cmd_sound),
                     FL_MENU_TOGGLE);
     file_menu_->add("&File/E&xit", FL_ALT + FL_F + 4, on_menu, reinterpret_cast<void*>(msg::cmd_exit));
+    // "&Game" follows "&File": a bar of its own from the end of File's title on.
+    const int file_width = file_menu_->menu()->measure(nullptr, file_menu_) + 22;
+    file_menu_->size(file_width, menu_height * k);
+    game_menu_ = new Fl_Menu_Bar(file_width, 0, width - help_width - file_width, menu_height * k);
+    game_menu_->add("&Game/&Easy Computer", 0, on_menu,
+                    reinterpret_cast<void*>(companion::msg::cmd_level_easy), FL_MENU_TOGGLE);
+    game_menu_->add("&Game/&Standard Computer", 0, on_menu,
+                    reinterpret_cast<void*>(companion::msg::cmd_level_standard), FL_MENU_TOGGLE);
+    game_menu_->add("&Game/E&xpert Computer", 0, on_menu,
+                    reinterpret_cast<void*>(companion::msg::cmd_level_expert),
+                    FL_MENU_TOGGLE | FL_MENU_DIVIDER);
+    game_menu_->add("&Game/&Take Turns Starting", 0, on_menu,
+                    reinterpret_cast<void*>(companion::msg::cmd_take_turns_starting), FL_MENU_TOGGLE);
     help_menu_ = new Fl_Menu_Bar(width - help_width, 0, help_width, menu_height * k);
     help_menu_->add("&Help/&How to Play", 0, on_menu,
                     reinterpret_cast<void*>(companion::msg::cmd_how_to_play));
     help_menu_->add("&Help/&Hint", 'h', on_menu, reinterpret_cast<void*>(companion::msg::cmd_hint));
     help_menu_->add("&Help/&About Zarvelin...", FL_F + 1, on_menu, reinterpret_cast<void*>(msg::cmd_about));
-    for (Fl_Menu_Bar* bar : {file_menu_, help_menu_}) {
+    for (Fl_Menu_Bar* bar : {file_menu_, game_menu_, help_menu_}) {
         bar->user_data(this);  // an item's callback gets the bar, whose user data is the window
         bar->box(FL_FLAT_BOX);
         bar->visible_focus(0);
@@ -158,6 +172,7 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     window_->icons(icons, 2);
 
     services_ = std::make_unique<desktop_services>(*window_, *file_menu_);
+    services_->serve_menus({game_menu_, help_menu_});
     additions_ = std::make_unique<companion::additions>(engine_, *services_, sound);
 }
 

@@ -53,6 +53,7 @@ private:
     game_engine& engine_;
     std::unique_ptr<Fl_Window> window_;
     Fl_Menu_Bar* file_menu_ = nullptr;
+    Fl_Menu_Bar* game_menu_ = nullptr;
     Fl_Menu_Bar* help_menu_ = nullptr;
     board_area* board_ = nullptr;
     std::unique_ptr<desktop_services> services_;

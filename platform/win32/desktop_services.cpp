@@ -56,6 +56,15 @@ void desktop_services::check_sound_item(bool on) {
     CheckMenuItem(GetMenu(window_), IDM_SOUND, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
+void desktop_services::check_menu_item(std::uint32_t command, bool on) {
+    CheckMenuItem(GetMenu(window_), command, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// An accelerator of a greyed item sends no command, so H does nothing then.
+void desktop_services::enable_menu_item(std::uint32_t command, bool on) {
+    EnableMenuItem(GetMenu(window_), command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
 void desktop_services::show_table(std::string_view caption, std::string_view text) {
     table_box shown{std::string(caption), {}};
     // An edit control breaks lines at CR LF.

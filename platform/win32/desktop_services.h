@@ -1,5 +1,5 @@
 // What the additions ask of Windows: the rules page beside zarvelin.exe, the
-// browser (ShellExecuteA) and the File menu's Sound check mark.
+// browser (ShellExecuteA), the File menu's Sound check mark and the additions' other items.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,8 @@ public:
     std::string rules_page() override;
     bool open_in_browser(const std::string& path) override;
     void check_sound_item(bool on) override;
+    void check_menu_item(std::uint32_t command, bool on) override;
+    void enable_menu_item(std::uint32_t command, bool on) override;
     void show_table(std::string_view caption, std::string_view text) override;
 
 private:

@@ -15,6 +15,10 @@ static_assert(companion::msg::wm_keydown == WM_KEYDOWN && companion::msg::vk_up 
               companion::msg::vk_down == VK_DOWN && companion::msg::cmd_how_to_play == IDM_HOW_TO_PLAY &&
               companion::msg::cmd_hint == IDM_HINT && companion::msg::cmd_records == IDM_RECORDS &&
               companion::msg::cmd_sound == IDM_SOUND);
+static_assert(companion::msg::cmd_level_easy == IDM_LEVEL_EASY &&
+              companion::msg::cmd_level_standard == IDM_LEVEL_STANDARD &&
+              companion::msg::cmd_level_expert == IDM_LEVEL_EXPERT &&
+              companion::msg::cmd_take_turns_starting == IDM_TAKE_TURNS_STARTING);
 
 namespace win32 {
 

@@ -9,10 +9,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 
 #include "companion/companion_messages.h"
 #include "companion/program_window.h"
+#include "players/engine_game_view.h"
 #include "shell/window_messages.h"
+#include "strategy/s5_player.h"
 #include "tests/companion/temp_folder.h"
 #include "tests/engine/engine_fixture.h"
 
@@ -28,6 +32,8 @@ public:
         return browser;
     }
     void check_sound_item(bool on) override { sound_checked = on; }
+    void check_menu_item(std::uint32_t command, bool on) override { checked[command] = on; }
+    void enable_menu_item(std::uint32_t command, bool on) override { enabled[command] = on; }
     void show_table(std::string_view caption, std::string_view text) override {
         tables.push_back(std::string(caption) + "\n" + std::string(text));
     }
@@ -36,6 +42,7 @@ public:
     std::vector<std::string> tables;
     std::vector<std::string> opened;
     bool sound_checked = false;
+    std::map<std::uint32_t, bool> checked, enabled;
 };
 
 class additions : public engine_fixture {
@@ -120,9 +127,130 @@ TEST_F(additions, every_victory_is_recorded_and_the_records_show_best_first) {
     ASSERT_EQ(services.tables.size(), 1u);
     EXPECT_EQ(services.tables[0],
               "Records\n"
-              "Player  Played  Won  Fewest turns\n"
-              "Ann          1    1             1\n"
-              "Bob          1    0             -");
+              "Player  Kind               Played  Won  Fewest turns\n"
+              "Ann     person                  1    1             1\n"
+              "Bob     standard computer       1    0             -");
+}
+
+TEST_F(additions, a_computers_victory_is_recorded_apart_from_a_person_of_the_same_name_with_its_level) {
+    settings().player_names = {"Bob", "Bob", "", ""};
+    command(companion::msg::cmd_level_expert);
+    start(2);
+    place({{4, 2}});  // the person banks a little; the computer's turn starts
+    engine.rolls_this_turn = 1;
+    engine.handle_stop_key();
+    ASSERT_EQ(engine.current_player, 1u);
+    command(companion::msg::cmd_level_easy);  // not for the game under way
+    engine.progress[1][2] = 3;
+    engine.progress[1][12] = 3;
+    place({{3, 5}});
+    engine.rolls_this_turn = 1;
+    window.answers = {answer::no};
+    engine.stop();  // as the computer's step does
+    command(companion::msg::cmd_records);
+    ASSERT_EQ(services.tables.size(), 1u);
+    EXPECT_EQ(services.tables[0],
+              "Records\n"
+              "Player  Kind             Played  Won  Fewest turns\n"
+              "Bob     expert computer       1    1             1\n"
+              "Bob     person                1    0             -");
+}
+
+TEST_F(additions, the_game_menu_checks_one_level_and_the_next_game_plays_it) {
+    const auto levels_checked = [this] {
+        return std::array<bool, 3>{services.checked[companion::msg::cmd_level_easy],
+                                   services.checked[companion::msg::cmd_level_standard],
+                                   services.checked[companion::msg::cmd_level_expert]};
+    };
+    EXPECT_EQ(levels_checked(), (std::array<bool, 3>{false, true, false}));
+    start(2);
+    game_player* const person = engine.view->player(0);
+    game_player* const standard = engine.view->player(1);
+    EXPECT_NE(dynamic_cast<s5_player*>(standard), nullptr);
+
+    command(companion::msg::cmd_level_expert);
+    EXPECT_EQ(levels_checked(), (std::array<bool, 3>{false, false, true}));
+    EXPECT_EQ(layer.level(), computer_level::expert);
+    EXPECT_EQ(engine.view->player(1), standard) << "the game under way keeps its computer";
+    start(2);
+    EXPECT_EQ(dynamic_cast<s5_player*>(engine.view->player(1)), nullptr)
+        << "the next game's computer is the expert";
+    EXPECT_NE(dynamic_cast<s5_player*>(engine.view->player(0)), nullptr)
+        << "a person's seat keeps the described player";
+    game_player* const expert = engine.view->player(1);
+    start(2);
+    EXPECT_EQ(engine.view->player(1), expert) << "kept while the level and the seats stay";
+
+    command(companion::msg::cmd_level_easy);
+    command(companion::msg::cmd_level_easy);  // choosing the checked level keeps it checked
+    EXPECT_EQ(levels_checked(), (std::array<bool, 3>{true, false, false}));
+    std::ifstream file(home.path / "zarvelin" / "settings.txt");
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("\ncomputer=easy\n"), std::string::npos) << text;
+
+    command(companion::msg::cmd_level_standard);
+    start(2);
+    EXPECT_NE(dynamic_cast<s5_player*>(engine.view->player(1)), nullptr);
+    EXPECT_NE(person, nullptr);
+}
+
+TEST_F(additions, at_the_standard_level_the_seats_keep_their_players_from_game_to_game) {
+    start(2);
+    const std::vector<game_player*> first{engine.view->player(0), engine.view->player(1)};
+    settings().seat_is_human = {false, true, false, false};
+    command(companion::msg::cmd_take_turns_starting);
+    command(companion::msg::cmd_take_turns_starting);
+    command(companion::msg::cmd_level_standard);
+    start(2);
+    EXPECT_EQ((std::vector<game_player*>{engine.view->player(0), engine.view->player(1)}), first);
+}
+
+TEST_F(additions, taking_turns_to_start_is_checked_remembered_and_rotates_the_next_games) {
+    settings().seat_is_human = {true, true, true, true};  // no computer moves between the games
+    EXPECT_FALSE(services.checked[companion::msg::cmd_take_turns_starting]);
+    start(3);
+    EXPECT_EQ(engine.current_player, 0u);
+    command(companion::msg::cmd_take_turns_starting);
+    EXPECT_TRUE(services.checked[companion::msg::cmd_take_turns_starting]);
+    std::vector<std::uint32_t> first_seats;
+    for (int game = 0; game < 4; ++game) {
+        start(3);
+        first_seats.push_back(engine.current_player);
+    }
+    start(2);  // fewer seats: the seat after the last, around the table
+    first_seats.push_back(engine.current_player);
+    EXPECT_EQ(first_seats, (std::vector<std::uint32_t>{1, 2, 0, 1, 0}));
+    // Play again after a victory is a new game too.
+    start(2);
+    ASSERT_EQ(engine.current_player, 1u);
+    engine.progress[1][2] = 3;
+    engine.progress[1][12] = 3;
+    place({{3, 5}});
+    engine.rolls_this_turn = 1;
+    window.answers = {answer::yes};
+    engine.handle_stop_key();
+    EXPECT_EQ(engine.current_player, 0u);
+
+    fake_services next_services;
+    headless::headless_sound next_sound;
+    companion::additions next_run(engine, next_services, next_sound);
+    companion::program_window(window, next_run).run_dialog(platform::dialog_template::setup);
+    EXPECT_TRUE(next_run.take_turns_starting());
+    EXPECT_TRUE(next_services.checked[companion::msg::cmd_take_turns_starting]);
+}
+
+TEST_F(additions, help_hint_is_greyed_while_no_hint_can_be_given) {
+    const auto hint_enabled = [this] { return services.enabled.at(companion::msg::cmd_hint); };
+    EXPECT_FALSE(hint_enabled());  // no game yet
+    start(2);
+    EXPECT_TRUE(hint_enabled());
+    place({{4, 2}});
+    engine.rolls_this_turn = 1;
+    engine.handle_stop_key();  // the computer's turn, its step not yet run
+    EXPECT_FALSE(hint_enabled());
+    engine.run_computer_steps();
+    EXPECT_EQ(engine.current_player, 0u);
+    EXPECT_TRUE(hint_enabled());
 }
 
 TEST_F(additions, a_start_removes_the_copy_a_killed_run_left_behind) {
@@ -156,7 +284,7 @@ TEST_F(additions, the_hint_answers_on_a_persons_turn_only) {
     command(companion::msg::cmd_hint);
     ASSERT_EQ(window.boxes.size(), 1u);
     EXPECT_EQ(window.boxes[0].caption, "Hint");
-    EXPECT_NE(window.boxes[0].text.find("would roll again"), std::string::npos);
+    EXPECT_NE(window.boxes[0].text.find("nothing at risk yet"), std::string::npos);
     engine.current_player = 1;  // the computer's turn
     command(companion::msg::cmd_hint);
     EXPECT_EQ(window.boxes.size(), 1u);

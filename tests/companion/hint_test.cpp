@@ -8,6 +8,8 @@
 #include <set>
 
 #include "companion/roll_odds.h"
+#include "players/engine_game_view.h"
+#include "strategy/computer_level.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/engine/quick_table.h"
 
@@ -20,6 +22,7 @@ protected:
     // A person (seat 0) to move after a roll this turn, nothing claimed, no progress.
     void person_to_move(std::vector<marker> ms) {
         settings().seat_is_human = {true, false, false, false};
+        settings().player_names = {"Ben", "Ana", "", ""};
         start(2);
         place(ms);
         engine.rolls_this_turn = 1;
@@ -31,33 +34,102 @@ protected:
     }
 };
 
-TEST_F(hint, worked_stop_decisions_give_the_strategys_answer_and_numbers) {
-    person_to_move({{4, 1}, {6, 1}});
-    expect_advice({"would roll again", "0.2606", "above 0.03"});
-    person_to_move({{7, 5}, {6, 4}, {8, 4}});
-    expect_advice({"would roll again", "0.0262", "0.0250"});
-    person_to_move({{2, 2}, {12, 2}, {7, 6}});
-    expect_advice({"would roll again", "-0.2569", "55.0%", "above 20.0%"});
-    person_to_move({{2, 1}, {3, 1}, {12, 1}});
-    expect_advice({"would stop now", "-0.3598", "-0.3601", "7.1%"});
+// The advice for positions where the numbers are known and the right answer
+// is clear; where the standard computer would answer otherwise, one more line
+// says so, and only then.
+TEST_F(hint, tells_the_advice_in_plain_words_with_the_numbers_behind_it) {
+    struct position {
+        const char* what;
+        std::vector<marker> markers;
+        std::vector<std::pair<int, int>> progress;  // (seat, column) claimed
+        std::vector<const char*> parts;
+        std::vector<const char*> absent;
+    };
+    const position positions[] = {
+        {"the turn's start: no roll-or-stop question",
+         {},
+         {},
+         {"Roll: at the start of a turn there is nothing at risk yet.",
+          "Chance that the next roll offers no move: 0.0% (0 of 1296 rolls)."},
+         {"Stop", "standard"}},
+        {"three low markers out",
+         {{2, 1}, {3, 1}, {12, 1}},
+         {},
+         {"Chance that the next roll offers no move: 56.2% (728 of 1296 rolls).",
+          "At stake this turn: 3 squares, lost if the next roll offers no move.",
+          "Rolling on, the chance to claim a column this turn: 7.1%."},
+         {"needs one more column"}},
+        {"the middle columns",
+         {{7, 5}, {6, 4}, {8, 4}},
+         {},
+         {"8.0% (104 of 1296 rolls)", "At stake this turn: 13 squares", "this turn: 47.1%."},
+         {}},
+        {"a stop that wins",
+         {{3, 5}},
+         {{0, 2}, {0, 12}},
+         {"Stop now.\n", "At stake this turn: 5 squares", "Stopping now wins the game."},
+         {"Rolling on", "needs one more column"}},
+        {"a marker on a top square",
+         {{7, 13}, {6, 3}},
+         {},
+         {"At stake this turn: 16 squares", "Stopping now claims column 7."},
+         {"Rolling on"}},
+        {"an opponent one column from winning while we are far behind",
+         {{6, 3}, {8, 2}},
+         {{1, 2}, {1, 12}},
+         {"Roll again.\n", "0.2% (2 of 1296 rolls)", "At stake this turn: 5 squares",
+          "Ana needs one more column and can win on their next turn: keep rolling."},
+         {}},
+    };
+    for (const position& p : positions) {
+        SCOPED_TRACE(p.what);
+        person_to_move(p.markers);
+        if (p.markers.empty()) engine.rolls_this_turn = 0;
+        for (auto [seat, column] : p.progress) engine.progress[seat][column] = column_table[column].height;
+        const std::string text = companion::advice(engine);
+        for (const char* part : p.parts)
+            EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
+        for (const char* part : p.absent)
+            EXPECT_EQ(text.find(part), std::string::npos) << part << " in\n" << text;
+        if (p.markers.empty()) continue;
+        const bool standard_stops = engine.view->should_stop() != 0;
+        const bool expert_stops = text.rfind("Stop now.", 0) == 0;
+        EXPECT_TRUE(expert_stops || text.rfind("Roll again.", 0) == 0) << text;
+        const char* other = standard_stops ? "The standard computer would stop here."
+                                           : "The standard computer would roll again.";
+        EXPECT_EQ(text.find(other) != std::string::npos, standard_stops != expert_stops) << text;
+    }
 }
 
-TEST_F(hint, a_choice_names_the_move_with_the_best_odds_and_lists_them_all) {
+TEST_F(hint, says_what_the_standard_computer_would_do_where_it_differs) {
+    // Three markers low in the short columns: the standard rule stops here.
+    person_to_move({{2, 1}, {3, 1}, {12, 1}});
+    ASSERT_NE(engine.view->should_stop(), 0);
+    const std::string text = companion::advice(engine);
+    if (text.rfind("Stop now.", 0) == 0) {
+        EXPECT_EQ(text.find("The standard computer"), std::string::npos) << text;
+    } else {
+        EXPECT_NE(text.find("\nThe standard computer would stop here."), std::string::npos) << text;
+    }
+}
+
+TEST_F(hint, a_choice_names_the_move_and_each_moves_chance_to_claim_a_column) {
     person_to_move({});
     engine.dice = {1, 2, 3, 4};
     engine.find_choices();
     engine.phase = choosing;
-    expect_advice({"would take 4 and 6", "3 and 7: 25.4%", "4 and 6: 30.3%", "Double 5: 27.9%"});
-}
+    const std::string text = companion::advice(engine);
+    expect_advice(
+        {"Each move's chance to claim a column this turn:\n3 and 7: 25.4%\n4 and 6: 30.3%\nDouble 5: 27.9%"});
+    const bool takes_standards = text.rfind("Take 4 and 6.", 0) == 0;
+    EXPECT_EQ(takes_standards, text.find("The standard computer would take 4 and 6.") == std::string::npos)
+        << text;
 
-TEST_F(hint, the_stop_that_wins_and_the_turn_start_are_told_plainly) {
-    person_to_move({{3, 5}});
-    engine.progress[0][2] = 3;
-    engine.progress[0][12] = 3;
-    expect_advice({"would stop now", "win the game"});
-    person_to_move({});
-    engine.rolls_this_turn = 0;
-    expect_advice({"would roll again", "0.0% (0 of 1296 rolls)", "nothing to lose"});
+    person_to_move({{6, 3}, {7, 2}, {8, 5}});
+    engine.dice = {1, 5, 1, 1};
+    engine.find_choices();
+    engine.phase = choosing;
+    expect_advice({"Take 6.\n\nIt is the only move this roll offers."});
 }
 
 // A roll busts when none of its three pairings names a column that can still take a
@@ -111,9 +183,25 @@ TEST_F(hint, is_offered_only_on_a_persons_turn_of_a_game_in_progress) {
 
 // Games between quick computers, played one step per loop turn, with the
 // advice of the seat to move asked before every step and without.
-std::string play(std::uint32_t seats, std::uint32_t seed, int games, bool ask) {
+// Each seat's computer at its own level.
+class seats_at_levels final : public seat_player_maker {
+public:
+    explicit seats_at_levels(std::vector<computer_level> levels) : levels_(std::move(levels)) {}
+    bool wants_new_players() override { return false; }
+    std::unique_ptr<game_player> make_player(int seat) override {
+        return make_computer_player(levels_[std::size_t(seat)]);
+    }
+
+private:
+    std::vector<computer_level> levels_;
+};
+
+std::string play(std::uint32_t seats, std::uint32_t seed, int games, bool ask,
+                 std::vector<computer_level> levels = {}) {
     quick_table t(seats, games);
     game_engine& engine = t.engine;
+    seats_at_levels maker(levels);
+    if (!levels.empty()) engine.view->player_maker = &maker;
     engine.seed_dice(seed);
     engine.new_game(seats, 3);
     int asked = 0;
@@ -127,6 +215,7 @@ std::string play(std::uint32_t seats, std::uint32_t seed, int games, bool ask) {
     if (ask) {
         EXPECT_GT(asked, games * 10);
     }
+    engine.view->player_maker = nullptr;
     return t.log.text;
 }
 
@@ -140,6 +229,18 @@ TEST(hint_neutrality, asking_at_every_step_leaves_every_game_as_it_was) {
         games += n;
     }
     EXPECT_GE(games, 200);
+}
+
+TEST(hint_neutrality, games_with_easy_and_expert_seats_are_left_as_they_were_too) {
+    using enum computer_level;
+    const std::vector<computer_level> mixes[] = {
+        {easy, expert}, {expert, standard, easy}, {expert, expert, easy, standard}};
+    for (const auto& levels : mixes) {
+        const auto seats = std::uint32_t(levels.size());
+        SCOPED_TRACE(seats);
+        const std::string without = play(seats, 7000 + seats, 20, false, levels);
+        EXPECT_EQ(play(seats, 7000 + seats, 20, true, levels), without);
+    }
 }
 
 }  // namespace

@@ -41,6 +41,15 @@ const setup_case setup_cases[] = {
      "players=4\ncolumns_to_win=2\nname_1=Ann\nname_2=Bo\nname_3=Cy\nname_4=Di\nsound=off\n",
      {.player_count = 4, .columns_to_win = 2, .player_names = {"Ann", "Bo", "Cy", "Di"}, .sound = false},
      {}},
+    {"the Game menu's choices",
+     "computer=expert\ntake_turns_starting=on\n",
+     {.level = computer_level::expert, .take_turns_starting = true},
+     {}},
+    {"a level or switch the program never writes",
+     "computer=hard\ncomputer=Expert\ntake_turns_starting=yes\ncomputer=easy\n",
+     {.level = computer_level::easy},
+     {"line 1: computer=hard is not easy, standard or expert", "line 2: computer=Expert",
+      "line 3: take_turns_starting=yes is not on or off"}},
     {"empty", "", {}, {}},
     {"comments, blank lines and CRLF line ends",
      "# note\r\n\r\nplayers=3\r\nname_1=Ann\r\n",
@@ -140,7 +149,8 @@ TEST(settings_file, writes_a_file_a_person_can_read) {
               "# Zarvelin: the set-up of the last game started, offered again at the next start.\n"
               "# One key=value a line. A name is everything after the first '=', spaces included;\n"
               "# a backslash starts an escape: \\\\ \\n \\r \\t \\0 \\xHH.\n"
-              "players=3\ncolumns_to_win=4\nname_1=Ann\nname_2=a=b\nname_3=\nname_4=x\\\\y\nsound=on\n");
+              "players=3\ncolumns_to_win=4\nname_1=Ann\nname_2=a=b\nname_3=\nname_4=x\\\\y\nsound=on\n"
+              "computer=standard\ntake_turns_starting=off\n");
 }
 
 TEST(settings_file, names_come_back_byte_for_byte) {

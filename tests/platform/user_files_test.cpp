@@ -87,7 +87,9 @@ TEST(user_files, a_folder_others_can_write_into_is_refused_with_the_reason) {
         ASSERT_EQ(chmod(folder.c_str(), c.mode), 0);
         // Made another user's by giving it away, or, without the right to,
         // by standing a link to the root's folder in its place.
-        if (c.foreign && geteuid() == 0) ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+        if (c.foreign && geteuid() == 0) {
+            ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+        }
         if (c.foreign && geteuid() != 0) {
             std::filesystem::remove(folder);
             std::filesystem::create_directory_symlink("/", folder);
