@@ -11,6 +11,8 @@
 #include "companion/game_followers.h"
 #include "companion/keyboard_selection.h"
 #include "companion/player_files.h"
+#include "companion/score_sheet.h"
+#include "companion/score_sheet_view.h"
 #include "platform/companion_services.h"
 #include "shell/main_window_proc.h"
 
@@ -44,6 +46,8 @@ private:
     void hint();
     void show_records();
     void switch_sound(bool on);
+    void show_score_sheet(bool shown);
+    void save_log();
 
     game_engine& engine_;
     platform::companion_services& host_;
@@ -51,6 +55,9 @@ private:
     keyboard_selection selection_;
     player_files files_;
     game_followers followers_;
+    score_sheet sheet_;
+    score_sheet_view sheet_view_;
+    bool sheet_shown_ = false;
     bool sound_on_ = true;
     bool restored_ = false;
 };

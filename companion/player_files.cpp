@@ -33,13 +33,16 @@ bool player_files::restore_setup() {
     const saved_setup setup = load_setup(folder(), ignored);
     for (const std::string& line : ignored) std::fprintf(stderr, "zarvelin: %s\n", line.c_str());
     companion::restore_setup(setup, settings());
+    score_sheet_open_ = setup.score_sheet;
     return setup.sound;
 }
 
 void player_files::remember_setup(bool sound_on) {
     if (folder().empty()) return;
     std::string error;
-    if (!save_setup(folder(), setup_of(settings(), sound_on), error))
+    saved_setup setup = setup_of(settings(), sound_on);
+    setup.score_sheet = score_sheet_open_;
+    if (!save_setup(folder(), setup, error))
         std::fprintf(stderr, "zarvelin: the set-up is not remembered: %s\n", error.c_str());
 }
 

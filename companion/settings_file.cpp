@@ -126,6 +126,11 @@ private:
             columns_ = {number, *n};
             return std::nullopt;
         }
+        if (key == "score_sheet") {
+            if (value != "open" && value != "closed") return setting + " is not open or closed, ignored";
+            setup.score_sheet = value == "open";
+            return std::nullopt;
+        }
         if (key == "sound") {
             if (value != "on" && value != "off") return setting + " is not on or off, ignored";
             setup.sound = value == "on";
@@ -178,6 +183,7 @@ std::string format_setup(const saved_setup& setup) {
     text += line("columns_to_win", std::to_string(setup.columns_to_win));
     for (int seat = 0; seat < 4; ++seat) text += line(name_keys[seat], escape_text(setup.player_names[seat]));
     text += line("sound", setup.sound ? "on" : "off");
+    text += line("score_sheet", setup.score_sheet ? "open" : "closed");
     return text;
 }
 

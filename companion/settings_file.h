@@ -21,6 +21,7 @@ struct saved_setup {
     std::int32_t columns_to_win = 3;
     std::array<std::string, 4> player_names{"Player 1", "Player 2", "Player 3", "Player 4"};
     bool sound = true;
+    bool score_sheet = false;  // its window open
 
     bool operator==(const saved_setup&) const = default;
 };

@@ -137,6 +137,8 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     file_menu_->add("&File/&Sound", 0, on_menu, reinterpret_cast<void*>(companion::msg::cmd_sound),
                     FL_MENU_TOGGLE);
     file_menu_->add("&File/E&xit", FL_ALT + FL_F + 4, on_menu, reinterpret_cast<void*>(msg::cmd_exit));
+    file_menu_->add("&View/Score &Sheet", FL_F + 3, on_menu,
+                    reinterpret_cast<void*>(companion::msg::cmd_score_sheet), FL_MENU_TOGGLE);
     help_menu_ = new Fl_Menu_Bar(width - help_width, 0, help_width, menu_height * k);
     help_menu_->add("&Help/&How to Play", 0, on_menu,
                     reinterpret_cast<void*>(companion::msg::cmd_how_to_play));
@@ -157,7 +159,12 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     const Fl_RGB_Image* icons[] = {&big_rgb, &small_rgb};
     window_->icons(icons, 2);
 
-    services_ = std::make_unique<desktop_services>(*window_, *file_menu_);
+    // The score sheet's close box is the View menu's command.
+    sheet_ = std::make_unique<sheet_window>(*window_, [this] {
+        send(msg::wm_command, companion::msg::cmd_score_sheet);
+        board_->take_focus();
+    });
+    services_ = std::make_unique<desktop_services>(*window_, *file_menu_, *sheet_);
     additions_ = std::make_unique<companion::additions>(engine_, *services_, sound);
 }
 
@@ -252,6 +259,7 @@ int main_window::run_message_loop() {
         if (engine_.run_computer_step()) drop_board_input_made_meanwhile(*window_);
     }
     window_->hide();
+    if (sheet_->widget()) sheet_->widget()->hide();
     return exit_code_;
 }
 

@@ -1,0 +1,202 @@
+// The score sheet follows a scripted game, turn by turn: the log's lines, the
+// standings and the race, the chance of a bust at each decision as the hint
+// counts it, and the sheet as text lines and back.
+#include "companion/score_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include "companion/roll_odds.h"
+#include "companion/score_sheet_text.h"
+#include "tests/engine/engine_fixture.h"
+
+namespace {
+
+using companion::score_sheet;
+using companion::sheet_turn;
+using companion::turn_end;
+
+// Counted here without the engine: with three markers none of them on top and
+// no column claimed, a roll offers a move only when a pair adds up to one of them.
+int busts_with_three_markers(std::array<int, 3> columns) {
+    int busts = 0;
+    for (int roll = 0; roll < 1296; ++roll) {
+        std::array<int, 4> d{1 + roll % 6, 1 + roll / 6 % 6, 1 + roll / 36 % 6, 1 + roll / 216};
+        bool move = false;
+        for (int s : {d[0] + d[1], d[2] + d[3], d[0] + d[2], d[1] + d[3], d[0] + d[3], d[1] + d[2]})
+            for (int c : columns) move = move || s == c;
+        busts += !move;
+    }
+    return busts;
+}
+
+class score_sheet_game : public engine_fixture {
+protected:
+    score_sheet_game() {
+        engine.observer = &sheet;
+        window.answers = {platform::answer::no};  // to the victory question
+    }
+    void roll(std::array<int, 4> dice) {
+        next_roll_is(dice);
+        engine.request_roll();
+    }
+    // Takes the offered choice with these columns.
+    void take(choice wanted) {
+        std::size_t i = 0;
+        for (const auto& c : engine.choices) {
+            if (c == wanted) return engine.apply_choice(i);
+            ++i;
+        }
+        FAIL() << "not offered: " << wanted.first << "," << wanted.second;
+    }
+    std::string line(std::size_t t) const {
+        const sheet_turn& turn = sheet.turns()[t];
+        return companion::turn_line(turn, t + 1, settings().player_names[turn.seat]);
+    }
+
+    // Two people, two columns to win: a pass, a stop, a stop, a bust, and a
+    // claim of two columns that wipes the other seat out of them and wins.
+    void play_scripted_game() {
+        start(2, 2);
+        engine.handle_stop_key();  // turn 1, Player 1
+        roll({1, 1, 6, 6});        // turn 2, Player 2
+        take({2, 12});
+        engine.handle_stop_key();
+        roll({1, 1, 6, 6});  // turn 3, Player 1
+        take({2, 12});
+        roll({1, 1, 6, 6});
+        take({2, 12});
+        engine.handle_stop_key();
+        roll({1, 1, 6, 6});  // turn 4, Player 2
+        take({7, 7});
+        roll({1, 1, 6, 6});
+        take({2, 12});
+        roll({2, 2, 3, 3});  // 4, 5 and 6: nothing for 2, 7 or 12
+        roll({1, 1, 6, 6});  // turn 5, Player 1
+        take({2, 12});
+        engine.handle_stop_key();
+    }
+
+    score_sheet sheet{engine};
+};
+
+TEST_F(score_sheet_game, logs_each_turn_in_words_with_the_bust_chance_at_each_decision) {
+    play_scripted_game();
+    const int at_2_7_12 = busts_with_three_markers({2, 7, 12});
+    ASSERT_EQ(sheet.turns().size(), 5u);
+    EXPECT_EQ(sheet.turns()[3].moves[1].busts_ahead, at_2_7_12);
+    const std::string risk = companion::chance_text(at_2_7_12);
+    const std::vector<std::string> expected{
+        "Turn 1, Player 1: 0 rolls; passed without rolling.",
+        "Turn 2, Player 2: 1 roll; took 2 to square 1 and 12 to square 1; stopped with a 0% chance of a bust "
+        "ahead, banking 2 at square 1 and 12 at square 1.",
+        "Turn 3, Player 1: 2 rolls; took 2 to square 1 and 12 to square 1; rolled on at 0%, took 2 to square 2 "
+        "and 12 to square 2; stopped with a 0% chance of a bust ahead, banking 2 at square 2 and 12 at square 2.",
+        "Turn 4, Player 2: 3 rolls; took 7 twice, to square 2; rolled on at 0%, took 2 to square 2 and 12 to "
+        "square 2; rolled on at " + risk + " and busted.",
+        // Both markers on top and a slot free: only 1,1,1,1 and 6,6,6,6 offer nothing, 2 of 1296.
+        "Turn 5, Player 1: 1 roll; took 2 to square 3 and 12 to square 3; stopped with a 0.2% chance of a bust "
+        "ahead, banking 2 at square 3 and 12 at square 3, claiming columns 2 and 12; won the game.",
+    };
+    for (std::size_t t = 0; t < expected.size(); ++t) EXPECT_EQ(line(t), expected[t]) << "turn " << t + 1;
+    EXPECT_EQ(companion::log_text(sheet),
+              "Zarvelin score sheet. First to claim 2 columns.\nSeat 1: Player 1 (person)\n"
+              "Seat 2: Player 2 (person)\n\n" +
+                  [&] {
+                      std::string all;
+                      for (const auto& l : expected) all += l + "\n";
+                      return all;
+                  }());
+}
+
+TEST_F(score_sheet_game, the_bust_chance_is_the_hints_own_count_of_the_position) {
+    play_scripted_game();
+    // The position of turn 4 after its second move, set up afresh.
+    start(2, 2);
+    engine.current_player = 1;
+    engine.progress[1][2] = engine.progress[1][12] = 1;
+    place({{7, 2}, {2, 2}, {12, 2}});
+    EXPECT_EQ(sheet.turns().size(), 1u);  // the new game began a new sheet
+    EXPECT_EQ(companion::count_busts(engine).busts, busts_with_three_markers({2, 7, 12}));
+}
+
+TEST_F(score_sheet_game, standings_and_race_follow_the_claims_that_wipe_the_others_out) {
+    play_scripted_game();
+    const auto rows = sheet.standings();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].claimed, 2u);
+    EXPECT_EQ(rows[0].columns, (std::vector<std::uint32_t>{2, 12}));
+    EXPECT_EQ(rows[0].squares_to_climb, 0u);
+    EXPECT_EQ(rows[0].turns, 3u);
+    EXPECT_EQ(rows[0].busts, 0u);
+    EXPECT_TRUE(rows[0].leads);
+    // Player 2's squares in 2 and 12 were wiped: columns 3 and 11, five squares each, are nearest their tops.
+    EXPECT_EQ(rows[1].claimed, 0u);
+    EXPECT_EQ(rows[1].squares_to_climb, 10u);
+    EXPECT_EQ(rows[1].turns, 2u);
+    EXPECT_EQ(rows[1].busts, 1u);
+    EXPECT_FALSE(rows[1].leads);
+
+    // At the start, then after each turn: a third of each of two columns is
+    // two thirds of a column; the claim wipes Player 2 back to nothing.
+    const auto series = sheet.race_series();
+    const double third = 1.0 / 3;
+    const std::vector<double> player_1{0, 0, 0, 4 * third, 4 * third, 2};
+    const std::vector<double> player_2{0, 0, 2 * third, 2 * third, 2 * third, 0};
+    ASSERT_EQ(series.size(), 2u);
+    ASSERT_EQ(series[0].size(), player_1.size());
+    ASSERT_EQ(series[1].size(), player_2.size());
+    for (std::size_t t = 0; t < player_1.size(); ++t) {
+        EXPECT_DOUBLE_EQ(series[0][t], player_1[t]) << "after turn " << t;
+        EXPECT_DOUBLE_EQ(series[1][t], player_2[t]) << "after turn " << t;
+    }
+}
+
+TEST(race_measure, counts_claims_and_the_best_open_columns_up_to_the_target) {
+    std::vector<companion::seat_progress> p(2, companion::seat_progress{});
+    p[0][7] = 13;   // claimed
+    p[0][6] = 11;   // claimed
+    p[0][5] = 3;    // 3 of 9
+    p[0][4] = 7;    // 7 of 7 would be a claim; 6 of 7 is not
+    p[0][4] = 6;
+    p[1][8] = 11;   // Player 2's claim closes column 8
+    p[0][8] = 0;
+    EXPECT_DOUBLE_EQ(companion::race_measure(p, 0, 3), 2 + 6.0 / 7);
+    EXPECT_DOUBLE_EQ(companion::race_measure(p, 0, 4), 2 + 6.0 / 7 + 3.0 / 9);
+    EXPECT_DOUBLE_EQ(companion::race_measure(p, 0, 2), 2);
+    EXPECT_DOUBLE_EQ(companion::race_measure(p, 1, 3), 1);
+}
+
+TEST(chance_text, reads_as_whole_percents_and_tenths_below_one) {
+    const std::pair<int, const char*> cases[] = {{0, "0%"},     {1, "0.1%"},   {12, "0.9%"},
+                                                 {13, "1%"},    {531, "41%"},  {1296, "100%"}};
+    for (auto [busts, text] : cases) EXPECT_EQ(companion::chance_text(busts), text) << busts;
+}
+
+TEST_F(score_sheet_game, saved_lines_restore_the_same_sheet_and_damage_is_refused) {
+    play_scripted_game();
+    const auto lines = sheet.save_lines();
+    score_sheet again{engine};
+    ASSERT_TRUE(again.restore_lines(lines));
+    EXPECT_EQ(again.turns(), sheet.turns());
+    EXPECT_EQ(again.seats(), 2u);
+    EXPECT_EQ(again.target(), 2u);
+    EXPECT_EQ(again.save_lines(), lines);
+
+    const std::vector<std::vector<std::string>> damaged{
+        {},
+        {"sheet 5 3"},
+        {"sheet 2 2", "turn 2 1 stopped 0 0"},                 // no such seat
+        {"sheet 2 2", "turn 0 1 stopped 0 1 13 0 1 0 0"},      // no column 13
+        {"sheet 2 2", "turn 0 1 stopped 0 1 2 0 4 0 0"},       // column 2 has 3 squares
+        {"sheet 2 2", "turn 0 1 stopped 0 1 2 0 1 0 1297"},    // more busts than rolls
+        {"sheet 2 2", "turn 0 1 ended 0 0"},
+        {"sheet 2 2", "turn 0 1 playing 0 0", "turn 1 0 passed 0 0"},  // a turn after one unfinished
+        {"sheet 2 2", "turn 0 1 busted 0 0 extra"},
+    };
+    for (const auto& bad : damaged) {
+        EXPECT_FALSE(again.restore_lines(bad)) << (bad.size() > 1 ? bad[1] : "");
+        EXPECT_EQ(again.turns(), sheet.turns());
+    }
+}
+
+}  // namespace
