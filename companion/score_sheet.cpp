@@ -160,6 +160,7 @@ void score_sheet::turn_started() {
         seats_ = engine_.player_count;
         target_ = engine_.columns_to_win;
         turns_.clear();
+        ++generation_;
     }
     sheet_turn turn;
     turn.seat = engine_.current_player;
@@ -243,6 +244,7 @@ bool score_sheet::restore_lines(const std::vector<std::string>& lines) {
     seats_ = seats;
     target_ = target;
     turns_ = std::move(turns);
+    ++generation_;
     // The game goes on from here: its next turn belongs to this sheet.
     fresh_ = false;
     changed();

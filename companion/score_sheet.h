@@ -65,6 +65,8 @@ public:
     std::uint32_t seats() const { return seats_; }
     std::uint32_t target() const { return target_; }
     const std::vector<sheet_turn>& turns() const { return turns_; }
+    // Changes whenever the sheet starts afresh or is restored: what was made of its turns is out of date.
+    std::uint32_t generation() const { return generation_; }
     std::vector<seat_standing> standings() const;
     // Per seat, the race measure at the start and after each finished turn.
     std::vector<std::vector<double>> race_series() const;
@@ -90,6 +92,7 @@ private:
     std::uint32_t seats_ = 0, target_ = 0;
     std::vector<sheet_turn> turns_;
     bool fresh_ = true;
+    std::uint32_t generation_ = 0;
     std::function<void()> changed_;
 };
 

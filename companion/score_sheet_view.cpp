@@ -16,9 +16,6 @@ using platform::rect;
 constexpr unsigned one_line = platform::text_single_line | platform::text_vcentre;
 constexpr unsigned centred = one_line | platform::text_centre;
 
-// A log row holds about this many characters of the board's font in the sheet's width.
-constexpr std::size_t row_characters = 80;
-
 constexpr rect heading{8, 3, 500, 23};
 constexpr int standings_top = 26, standing_height = 18;
 // The standings' columns: left edges, and the header of each.
@@ -68,36 +65,51 @@ void thick_segment(platform::canvas& dc, point a, point b, const platform::brush
 
 }  // namespace
 
+void add_turn_rows(const score_sheet& sheet, std::size_t t, std::size_t limit, std::vector<log_row>& rows) {
+    const sheet_turn& turn = sheet.turns()[t];
+    const auto phrases = turn_phrases(turn, t + 1, settings().player_names[turn.seat]);
+    std::string row;
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < phrases.size(); ++i) {
+        const bool last = i + 1 == phrases.size();
+        const std::string phrase = phrases[i] + (last ? (turn.end == turn_end::playing ? "" : ".") : ";");
+        if (!row.empty() && row.size() + 1 + phrase.size() > limit) {
+            texts.push_back(row);
+            row.clear();
+        }
+        if (phrase.size() > limit) {
+            wrap_words(phrase, limit, texts);
+            continue;
+        }
+        row += (row.empty() ? "" : " ") + phrase;
+    }
+    if (!row.empty()) texts.push_back(row);
+    for (std::size_t i = 0; i < texts.size(); ++i) rows.push_back({turn.seat, i == 0, texts[i]});
+}
+
 std::vector<log_row> log_rows(const score_sheet& sheet, std::size_t limit) {
     std::vector<log_row> rows;
-    const auto& turns = sheet.turns();
-    for (std::size_t t = 0; t < turns.size(); ++t) {
-        const auto phrases = turn_phrases(turns[t], t + 1, settings().player_names[turns[t].seat]);
-        std::string row;
-        std::vector<std::string> texts;
-        for (std::size_t i = 0; i < phrases.size(); ++i) {
-            const bool last = i + 1 == phrases.size();
-            const std::string phrase =
-                phrases[i] + (last ? (turns[t].end == turn_end::playing ? "" : ".") : ";");
-            if (!row.empty() && row.size() + 1 + phrase.size() > limit) {
-                texts.push_back(row);
-                row.clear();
-            }
-            if (phrase.size() > limit) {
-                wrap_words(phrase, limit, texts);
-                continue;
-            }
-            row += (row.empty() ? "" : " ") + phrase;
-        }
-        if (!row.empty()) texts.push_back(row);
-        for (std::size_t i = 0; i < texts.size(); ++i) rows.push_back({turns[t].seat, i == 0, texts[i]});
-    }
+    for (std::size_t t = 0; t < sheet.turns().size(); ++t) add_turn_rows(sheet, t, limit, rows);
     return rows;
+}
+
+const std::vector<log_row>& score_sheet_view::rows() const {
+    const std::size_t turns = sheet_.turns().size();
+    if (kept_generation_ != sheet_.generation() || turns < kept_turns_) {
+        kept_generation_ = sheet_.generation();
+        kept_turns_ = kept_rows_ = 0;
+    }
+    rows_.resize(kept_rows_);
+    // Only the last turn is still being written.
+    for (; turns > 0 && kept_turns_ + 1 < turns; ++kept_turns_) add_turn_rows(sheet_, kept_turns_, row_characters, rows_);
+    kept_rows_ = rows_.size();
+    if (turns > 0) add_turn_rows(sheet_, turns - 1, row_characters, rows_);
+    return rows_;
 }
 
 rect score_sheet_view::scrolled_band() const { return band; }
 
-int score_sheet_view::scrolled_height() const { return int(log_rows(sheet_, row_characters).size()) * line; }
+int score_sheet_view::scrolled_height() const { return int(rows().size()) * line; }
 
 void score_sheet_view::click(point p) {
     if (contains(save_button, p) && save_) save_();
@@ -187,7 +199,7 @@ void score_sheet_view::paint_log(platform::canvas& dc, int scrolled_by) {
     dc.set_background_colour(colours_.white.rgb);
     dc.draw_text("Turns, the newest at the bottom", log_title, one_line);
     dc.frame_rect({band.left - 2, band.top - 1, band.right + 2, band.bottom + 1}, colours_.black);
-    const auto rows = log_rows(sheet_, row_characters);
+    const auto& rows = this->rows();
     const std::size_t first = std::size_t(std::max(0, scrolled_by / line));
     const std::size_t visible = std::size_t((band.bottom - band.top) / line);
     for (std::size_t i = first; i < rows.size() && i < first + visible; ++i) {

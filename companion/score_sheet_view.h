@@ -23,10 +23,14 @@ struct log_row {
     std::string text;
 };
 std::vector<log_row> log_rows(const score_sheet& sheet, std::size_t limit);
+// Turn t's rows, added at the end of rows.
+void add_turn_rows(const score_sheet& sheet, std::size_t t, std::size_t limit, std::vector<log_row>& rows);
 
 class score_sheet_view final : public platform::sheet_drawing {
 public:
     static constexpr int width = 620, height = 520, line = 16;
+    // A log row holds about this many characters of the board's font in the sheet's width.
+    static constexpr std::size_t row_characters = 80;
     static constexpr platform::rect save_button{526, 3, 614, 23};
 
     score_sheet_view(const score_sheet& sheet, const palette& colours) : sheet_(sheet), colours_(colours) {}
@@ -42,6 +46,8 @@ public:
     void click(platform::point p) override;
 
 private:
+    // The log's rows; those of the turns before the last are kept from one paint to the next.
+    const std::vector<log_row>& rows() const;
     void paint_standings(platform::canvas& dc);
     void paint_chart(platform::canvas& dc);
     void paint_log(platform::canvas& dc, int scrolled_by);
@@ -49,6 +55,9 @@ private:
     const score_sheet& sheet_;
     const palette& colours_;
     std::function<void()> save_;
+    mutable std::vector<log_row> rows_;
+    mutable std::size_t kept_turns_ = 0, kept_rows_ = 0;
+    mutable std::uint32_t kept_generation_ = 0;
 };
 
 }  // namespace companion

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "companion/roll_odds.h"
+#include "companion/game_followers.h"
 #include "companion/score_sheet_text.h"
+#include "companion/score_sheet_view.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {
@@ -149,6 +151,62 @@ TEST_F(score_sheet_game, standings_and_race_follow_the_claims_that_wipe_the_othe
         EXPECT_DOUBLE_EQ(series[0][t], player_1[t]) << "after turn " << t;
         EXPECT_DOUBLE_EQ(series[1][t], player_2[t]) << "after turn " << t;
     }
+}
+
+// After every moment the sheet paints the log's newest rows as they are made
+// afresh from all the turns: the rows it keeps between paints are never stale.
+class painted_log_check final : public game_observer {
+public:
+    painted_log_check(const score_sheet& sheet, const palette& colours, headless::headless_window& window)
+        : sheet_(sheet), view_(sheet, colours), window_(window) {}
+
+    void turn_started() override { check(); }
+    void dice_rolled() override { check(); }
+    void busted() override { check(); }
+    void chose(const choice&) override { check(); }
+    void stopped() override { check(); }
+    void player_won() override { check(); }
+    int checks = 0;
+
+private:
+    void check() {
+        ++checks;
+        std::vector<std::string> expected;
+        for (const auto& row : companion::log_rows(sheet_, companion::score_sheet_view::row_characters))
+            expected.push_back(row.text);
+        const std::size_t shown = std::size_t((view_.scrolled_band().bottom - view_.scrolled_band().top) / view_.line);
+        if (expected.size() > shown) expected.erase(expected.begin(), expected.end() - std::ptrdiff_t(shown));
+        EXPECT_EQ(view_.scrolled_height(), int(companion::log_rows(sheet_, 80).size()) * view_.line);
+        window_.drawing.clear();
+        view_.paint(*window_.get_canvas(), std::max(0, view_.scrolled_height() - int(shown) * view_.line));
+        std::vector<std::string> painted;
+        const std::string band_top = "," + std::to_string(view_.scrolled_band().top);
+        for (const std::string& d : window_.drawing) {
+            // draw_text left,top,right,bottom "text": the rows are those drawn inside the band.
+            int left = 0, top = 0;
+            if (std::sscanf(d.c_str(), "draw_text %d,%d", &left, &top) != 2 || top < view_.scrolled_band().top) continue;
+            const auto open = d.find('"'), close = d.rfind('"');
+            painted.push_back(d.substr(open + 1, close - open - 1));
+        }
+        EXPECT_EQ(painted, expected) << "after " << sheet_.turns().size() << " turns";
+    }
+
+    const score_sheet& sheet_;
+    companion::score_sheet_view view_;
+    headless::headless_window& window_;
+};
+
+TEST_F(score_sheet_game, the_painted_log_shows_the_newest_rows_after_every_moment) {
+    settings().player_names[1] = "a name long enough to make the rows of this player's turns wrap sooner";
+    headless::headless_window canvas_window;
+    painted_log_check checker(sheet, engine.drawing_objects(), canvas_window);
+    companion::game_followers both;
+    both.follow(sheet);
+    both.follow(checker);
+    engine.observer = &both;
+    play_scripted_game();
+    play_scripted_game();  // a new game: a new sheet
+    EXPECT_GT(checker.checks, 40);
 }
 
 TEST(race_measure, counts_claims_and_the_best_open_columns_up_to_the_target) {
