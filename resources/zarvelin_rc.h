@@ -43,6 +43,7 @@
 #define IDM_HINT 40005
 #define IDM_RECORDS 40006
 #define IDM_SOUND 40007
+#define IDM_SCORE_SHEET 40012
 
 #define QUIT_PROMPT_TEXT "Are you sure you want to quit this game?"
 
