@@ -19,7 +19,7 @@ constexpr unsigned centred = one_line | platform::text_centre;
 constexpr rect heading{8, 3, 500, 23};
 constexpr int standings_top = 26, standing_height = 18;
 // The standings' columns: left edges, and the header of each.
-constexpr int column_left[] = {20, 150, 226, 286, 390, 464, 526};
+constexpr int column_left[] = {20, 150, 226, 298, 396, 476, 542};
 constexpr const char* column_header[] = {"Seat", "Plays as", "Claimed", "Columns", "To climb", "Turns", "Busts"};
 constexpr rect chart_title{8, 120, 612, 136};
 constexpr rect chart{44, 140, 606, 262};

@@ -30,7 +30,8 @@ class score_sheet_view final : public platform::sheet_drawing {
 public:
     static constexpr int width = 620, height = 520, line = 16;
     // A log row holds about this many characters of the board's font in the sheet's width.
-    static constexpr std::size_t row_characters = 80;
+    // (Windows' system font is the wider of the two the desktops draw with.)
+    static constexpr std::size_t row_characters = 72;
     static constexpr platform::rect save_button{526, 3, 614, 23};
 
     score_sheet_view(const score_sheet& sheet, const palette& colours) : sheet_(sheet), colours_(colours) {}

@@ -34,7 +34,8 @@ bool sheet_window::create() {
     }();
     if (!registered) return false;
     const platform::rect area = drawing_->area();
-    RECT frame{0, 0, area.right, area.bottom};
+    // The scroll bar takes its width from the client area, which AdjustWindowRectEx leaves out.
+    RECT frame{0, 0, area.right + GetSystemMetrics(SM_CXVSCROLL), area.bottom};
     AdjustWindowRectEx(&frame, style, FALSE, ex_style);
     // Owned by the main window: above it, and minimised with it.
     window_ = CreateWindowExA(ex_style, class_name, "Score Sheet", style, 0, 0, frame.right - frame.left,
