@@ -33,7 +33,21 @@ e2e_play_until_bust "$MAIN"
 shot linux-bust
 
 # The score sheet after a few turns: the person stops after one move each turn.
-e2e_wait_board_pixel 425 413 $HIGHLIGHT "the Roll button after the bust"
+# The person's turn has come when the active square and the Roll button hold
+# for two looks a second apart (the computer's turn shows the Roll button too).
+person_to_move() {
+    local n=0 steady=0
+    while ((steady < 2)); do
+        if [[ $(e2e_board_pixel 380 392) == "$SEAT_1" && $(e2e_board_pixel 425 413) == "$HIGHLIGHT" ]]; then
+            steady=$((steady + 1))
+        else
+            steady=0
+        fi
+        ((n++ < 60)) || fail "the person's turn did not come"
+        sleep 1
+    done
+}
+person_to_move
 e2e_key "$MAIN" F3
 SHEET=$(e2e_wait_window "Score Sheet")
 for turn in 1 2 3; do
@@ -42,8 +56,8 @@ for turn in 1 2 3; do
     e2e_click_board 470 413
     e2e_wait_board_pixel 425 413 $HIGHLIGHT "the Roll button"
     e2e_key "$MAIN" s
-    sleep 3  # the computer's turn
-    e2e_wait_board_pixel 425 413 $HIGHLIGHT "the Roll button on the person's next turn"
+    sleep 1
+    person_to_move
 done
 eval "$(xdotool getwindowgeometry --shell "$SHEET")"
 import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$OUT/linux-score-sheet.png"
