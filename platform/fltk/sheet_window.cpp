@@ -24,6 +24,8 @@ public:
     sheet_area(int x, int y, int w, int h, Fl_Scrollbar& scroll) : Fl_Widget(x, y, w, h), scroll_(scroll) {}
 
     platform::sheet_drawing* drawing = nullptr;
+    // After a click, the keys go back to the main window.
+    std::function<void()> clicked;
 
     void draw() override {
         if (!drawing) return;
@@ -36,6 +38,7 @@ public:
             case FL_PUSH:
                 if (!drawing || Fl::event_button() != FL_LEFT_MOUSE) return 0;
                 drawing->click({(Fl::event_x() - x()) / scale(), (Fl::event_y() - y()) / scale()});
+                if (clicked) clicked();
                 return 1;
             case FL_MOUSEWHEEL:
                 return scroll_.handle(event);
@@ -67,6 +70,7 @@ void sheet_window::show(platform::sheet_drawing& drawing) {
         scroll_->visible_focus(0);
         scroll_->callback(on_scroll, this);
         area_ = new sheet_area(0, 0, area.right * k, area.bottom * k, *scroll_);
+        area_->clicked = [this] { give_focus_back(); };
         window_->end();
         window_->size_range(window_->w(), window_->h(), window_->w(), window_->h());
     }
@@ -99,7 +103,11 @@ void sheet_window::fit_scroll(bool follow_newest) {
     scroll_->maximum(last);
 }
 
-void sheet_window::on_scroll(Fl_Widget*, void* self) { static_cast<sheet_window*>(self)->area_->redraw(); }
+void sheet_window::on_scroll(Fl_Widget*, void* self) {
+    auto* sheet = static_cast<sheet_window*>(self);
+    sheet->area_->redraw();
+    if (Fl::event() == FL_RELEASE) sheet->give_focus_back();
+}
 
 void sheet_window::on_close_box(Fl_Widget*, void* self) {
     // FLTK closes a window on Esc as well; only the close box closes the sheet.

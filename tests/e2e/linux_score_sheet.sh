@@ -2,7 +2,8 @@
 # window (not over it) and the keys stay with the main window, so R still
 # rolls; after the computer's turn the log holds a line for that seat, read
 # from a file saved with Save Log; F3 closes it and opens it again with the
-# log kept; the next start opens it again, and at ZARVELIN_SCALE=2 it is
+# log kept; the keys come back to the main window after Save Log; the next
+# start opens it again, and at ZARVELIN_SCALE=2 it is
 # twice the size.
 E2E_SCREEN=2600x1200x24
 source "$(dirname "$0")/lib_linux.bash"
@@ -52,6 +53,11 @@ while :; do
     sleep 1
 done
 grep -q '^Turn 1, Player 1: 1 roll; took .*; stopped with a' "$LOG" || fail "the person's turn is not in the log: $(cat "$LOG")"
+n=0
+until [[ $(xdotool getwindowfocus) == "$MAIN" ]]; do
+    ((n++ < TIMEOUT * 10)) || fail "after Save Log the keys did not come back to the main window"
+    sleep 0.1
+done
 echo "the saved log holds the computer's turn: $(grep '^Turn 2' "$LOG" | cut -c1-60)..."
 
 e2e_key "$MAIN" F3
