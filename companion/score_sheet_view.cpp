@@ -187,10 +187,14 @@ void score_sheet_view::paint_chart(platform::canvas& dc) {
     const auto x_of = [&](std::size_t t) { return chart.left + 2 + int(t) * (chart.right - chart.left - 4) / turns; };
     dc.draw_text("turn " + std::to_string(series[0].size() - 1), {chart.right - 120, chart.bottom + 2, chart.right, chart.bottom + 18},
                  one_line | platform::text_right);
+    // A long game has more turns than the chart has pixels: a segment spans at least two of them.
+    const std::size_t stride = std::size_t(1 + turns / ((chart.right - chart.left) / 2));
     for (std::size_t seat = 0; seat < series.size(); ++seat) {
         const auto& s = series[seat];
-        for (std::size_t t = 1; t < s.size(); ++t)
-            thick_segment(dc, {x_of(t - 1), y_of(s[t - 1])}, {x_of(t), y_of(s[t])}, colours_.players[seat]);
+        for (std::size_t from = 0; from + 1 < s.size(); from += stride) {
+            const std::size_t to = std::min(from + stride, s.size() - 1);
+            thick_segment(dc, {x_of(from), y_of(s[from])}, {x_of(to), y_of(s[to])}, colours_.players[seat]);
+        }
     }
 }
 

@@ -153,6 +153,30 @@ TEST_F(score_sheet_game, standings_and_race_follow_the_claims_that_wipe_the_othe
     }
 }
 
+// The race as drawn: one band per seat and turn in the seat's colour, from
+// nothing at the chart's left to the target line at its right for the winner,
+// and back to nothing for the seat whose columns the winner claimed.
+TEST_F(score_sheet_game, the_chart_draws_each_seats_race_up_to_the_target_line) {
+    play_scripted_game();
+    companion::score_sheet_view view(sheet, engine.drawing_objects());
+    window.drawing.clear();
+    view.paint(*window.get_canvas(), 0);
+    std::vector<std::string> player_1, player_2;
+    for (const std::string& d : window.drawing) {
+        if (d.rfind("fill_polygon ", 0) != 0) continue;
+        if (d.ends_with("brush=00b400")) player_1.push_back(d);
+        if (d.ends_with("brush=0000ff")) player_2.push_back(d);
+    }
+    // Turns 0 to 5 across x 46..604; the values 0 to 2 columns from y 260 up to the target at 152.
+    ASSERT_EQ(player_1.size(), 5u);
+    ASSERT_EQ(player_2.size(), 5u);
+    EXPECT_EQ(player_1.front(), "fill_polygon 46,259 157,259 157,262 46,262 brush=00b400");
+    EXPECT_EQ(player_1.back(), "fill_polygon 492,187 604,151 604,154 492,190 brush=00b400");
+    EXPECT_EQ(player_2.back(), "fill_polygon 492,223 604,259 604,262 492,226 brush=0000ff");
+    EXPECT_NE(std::find(window.drawing.begin(), window.drawing.end(), "fill_rect 45,152,605,153 brush=a00000"),
+              window.drawing.end());
+}
+
 // After every moment the sheet paints the log's newest rows as they are made
 // afresh from all the turns: the rows it keeps between paints are never stale.
 class painted_log_check final : public game_observer {
