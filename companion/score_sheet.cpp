@@ -220,7 +220,8 @@ std::vector<std::string> score_sheet::save_lines() const {
         line.append(" ").append(end_word(turn.end));
         line = numbers(line, {turn.won ? 1u : 0u, turn.moves.size()});
         for (const sheet_move& m : turn.moves)
-            line = numbers(line, {m.first, m.second, m.first_square, m.second_square, std::size_t(m.busts_ahead)});
+            line = numbers(line,
+                           {m.first, m.second, m.first_square, m.second_square, std::size_t(m.busts_ahead)});
         lines.push_back(line);
     }
     return lines;

@@ -19,7 +19,7 @@ class game_engine;
 namespace companion {
 
 struct sheet_move {
-    std::uint32_t first = 0, second = 0;  // the choice taken, as the engine holds it
+    std::uint32_t first = 0, second = 0;                // the choice taken, as the engine holds it
     std::uint32_t first_square = 0, second_square = 0;  // where its markers stood afterwards
     int busts_ahead = 0;  // of the 1296 rolls, those that offered no move right after it
     friend bool operator==(const sheet_move&, const sheet_move&) = default;

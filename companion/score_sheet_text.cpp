@@ -52,7 +52,8 @@ std::string banked_text(const sheet_turn& turn) {
         if (square[c] == std::uint32_t(column_table[c].height)) claimed.push_back(number(c));
     }
     std::string text = "banking " + list_text(banked);
-    if (!claimed.empty()) text += (claimed.size() == 1 ? ", claiming column " : ", claiming columns ") + list_text(claimed);
+    if (!claimed.empty())
+        text += (claimed.size() == 1 ? ", claiming column " : ", claiming columns ") + list_text(claimed);
     return text;
 }
 
@@ -79,7 +80,8 @@ std::vector<std::string> turn_phrases(const sheet_turn& turn, std::size_t n, con
                                      (turn.rolls == 1 ? " roll" : " rolls")};
     for (std::size_t i = 0; i < turn.moves.size(); ++i) {
         const std::string move = move_text(turn.moves[i]);
-        phrases.push_back(i == 0 ? move : "rolled on at " + chance_text(turn.moves[i - 1].busts_ahead) + ", " + move);
+        phrases.push_back(
+            i == 0 ? move : "rolled on at " + chance_text(turn.moves[i - 1].busts_ahead) + ", " + move);
     }
     const int ahead = turn.moves.empty() ? 0 : turn.moves.back().busts_ahead;
     switch (turn.end) {
@@ -91,8 +93,8 @@ std::vector<std::string> turn_phrases(const sheet_turn& turn, std::size_t n, con
                                                  : "rolled on at " + chance_text(ahead) + " and busted");
             break;
         case turn_end::stopped:
-            phrases.push_back("stopped with " + with_article(chance_text(ahead)) + " chance of a bust ahead, " +
-                              banked_text(turn));
+            phrases.push_back("stopped with " + with_article(chance_text(ahead)) +
+                              " chance of a bust ahead, " + banked_text(turn));
             break;
         case turn_end::playing:
             break;
@@ -110,7 +112,8 @@ std::string turn_line(const sheet_turn& turn, std::size_t n, const std::string& 
 std::string log_text(const score_sheet& sheet) {
     std::string text = "Zarvelin score sheet. " + sheet_heading(sheet.target()) + ".\n";
     for (std::uint32_t seat = 0; seat < sheet.seats(); ++seat)
-        text += "Seat " + number(seat + 1) + ": " + settings().player_names[seat] + " (" + seat_kind(seat) + ")\n";
+        text += "Seat " + number(seat + 1) + ": " + settings().player_names[seat] + " (" + seat_kind(seat) +
+                ")\n";
     text += "\n";
     const auto& turns = sheet.turns();
     for (std::size_t i = 0; i < turns.size(); ++i)

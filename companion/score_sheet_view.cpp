@@ -20,7 +20,8 @@ constexpr rect heading{8, 3, 500, 23};
 constexpr int standings_top = 26, standing_height = 18;
 // The standings' columns: left edges, and the header of each.
 constexpr int column_left[] = {20, 150, 226, 298, 396, 476, 542};
-constexpr const char* column_header[] = {"Seat", "Plays as", "Claimed", "Columns", "To climb", "Turns", "Busts"};
+constexpr const char* column_header[] = {"Seat",     "Plays as", "Claimed", "Columns",
+                                         "To climb", "Turns",    "Busts"};
 constexpr rect chart_title{8, 120, 612, 136};
 constexpr rect chart{44, 140, 606, 262};
 constexpr int target_inset = 12;  // the target line stands this far below the chart's top
@@ -101,7 +102,8 @@ const std::vector<log_row>& score_sheet_view::rows() const {
     }
     rows_.resize(kept_rows_);
     // Only the last turn is still being written.
-    for (; turns > 0 && kept_turns_ + 1 < turns; ++kept_turns_) add_turn_rows(sheet_, kept_turns_, row_characters, rows_);
+    for (; turns > 0 && kept_turns_ + 1 < turns; ++kept_turns_)
+        add_turn_rows(sheet_, kept_turns_, row_characters, rows_);
     kept_rows_ = rows_.size();
     if (turns > 0) add_turn_rows(sheet_, turns - 1, row_characters, rows_);
     return rows_;
@@ -139,8 +141,8 @@ void score_sheet_view::paint_standings(platform::canvas& dc) {
     dc.set_text_colour(colours_.black.rgb);
     dc.set_background_colour(colours_.white.rgb);
     for (int i = 0; i < 7; ++i)
-        dc.draw_text(column_header[i], {column_left[i], standings_top, column_left[i] + 76, standings_top + 16},
-                     one_line);
+        dc.draw_text(column_header[i],
+                     {column_left[i], standings_top, column_left[i] + 76, standings_top + 16}, one_line);
     const auto rows = sheet_.standings();
     for (std::uint32_t seat = 0; seat < rows.size(); ++seat) {
         const seat_standing& row = rows[seat];
@@ -152,7 +154,8 @@ void score_sheet_view::paint_standings(platform::canvas& dc) {
         dc.set_background_colour(colour.rgb);
         if (row.leads) {
             const point mark[] = {{7, top + 4}, {15, top + 9}, {7, top + 14}};
-            dc.fill_polygon(mark, text_on(colour.rgb) == colours_.white.rgb ? colours_.white : colours_.black);
+            dc.fill_polygon(mark,
+                            text_on(colour.rgb) == colours_.white.rgb ? colours_.white : colours_.black);
         }
         const std::string cells[] = {settings().player_names[seat],
                                      seat_kind(seat),
@@ -181,11 +184,15 @@ void score_sheet_view::paint_chart(platform::canvas& dc) {
     dc.fill_rect({chart.left + 1, top, chart.right - 1, top + 1}, colours_.board);
     dc.draw_text(std::to_string(target), {chart.left - 36, top - 8, chart.left - 4, top + 8},
                  one_line | platform::text_right);
-    dc.draw_text("0", {chart.left - 36, bottom - 8, chart.left - 4, bottom + 8}, one_line | platform::text_right);
+    dc.draw_text("0", {chart.left - 36, bottom - 8, chart.left - 4, bottom + 8},
+                 one_line | platform::text_right);
     const auto series = sheet_.race_series();
     const int turns = std::max<int>(1, int(series[0].size()) - 1);
-    const auto x_of = [&](std::size_t t) { return chart.left + 2 + int(t) * (chart.right - chart.left - 4) / turns; };
-    dc.draw_text("turn " + std::to_string(series[0].size() - 1), {chart.right - 120, chart.bottom + 2, chart.right, chart.bottom + 18},
+    const auto x_of = [&](std::size_t t) {
+        return chart.left + 2 + int(t) * (chart.right - chart.left - 4) / turns;
+    };
+    dc.draw_text("turn " + std::to_string(series[0].size() - 1),
+                 {chart.right - 120, chart.bottom + 2, chart.right, chart.bottom + 18},
                  one_line | platform::text_right);
     // A long game has more turns than the chart has pixels: a segment spans at least two of them.
     const std::size_t stride = std::size_t(1 + turns / ((chart.right - chart.left) / 2));
@@ -208,7 +215,8 @@ void score_sheet_view::paint_log(platform::canvas& dc, int scrolled_by) {
     const std::size_t visible = std::size_t((band.bottom - band.top) / line);
     for (std::size_t i = first; i < rows.size() && i < first + visible; ++i) {
         const int top = band.top + int(i - first) * line;
-        if (rows[i].first) dc.fill_rect({band.left + 2, top + 4, band.left + 10, top + 12}, colours_.players[rows[i].seat]);
+        if (rows[i].first)
+            dc.fill_rect({band.left + 2, top + 4, band.left + 10, top + 12}, colours_.players[rows[i].seat]);
         const int indent = rows[i].first ? 14 : 30;
         dc.draw_text(rows[i].text, {band.left + indent, top, band.right, top + line}, one_line);
     }

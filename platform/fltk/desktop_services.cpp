@@ -1,5 +1,6 @@
 #include "desktop_services.h"
 
+#include <FL/Fl_File_Chooser.H>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -7,8 +8,6 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
-
-#include <FL/Fl_File_Chooser.H>
 
 #include "message_box.h"
 #include "rules_page.h"
@@ -80,8 +79,10 @@ void desktop_services::show_sheet(platform::sheet_drawing& drawing, bool shown) 
 
 std::string desktop_services::choose_save_path(std::string_view caption, std::string_view suggested_name) {
     const char* home = std::getenv("HOME");
-    const std::string suggested = (home && *home ? std::string(home) + "/" : std::string()) + std::string(suggested_name);
-    const char* chosen = fl_file_chooser(std::string(caption).c_str(), "Text files (*.txt)", suggested.c_str(), 0);
+    const std::string suggested =
+        (home && *home ? std::string(home) + "/" : std::string()) + std::string(suggested_name);
+    const char* chosen =
+        fl_file_chooser(std::string(caption).c_str(), "Text files (*.txt)", suggested.c_str(), 0);
     if (!chosen || !*chosen) return {};
     const std::string path = chosen;
     std::error_code failed;

@@ -11,8 +11,8 @@
 
 #include "companion/additions.h"
 #include "desktop_services.h"
-#include "sheet_window.h"
 #include "platform/window.h"
+#include "sheet_window.h"
 
 class game_engine;
 

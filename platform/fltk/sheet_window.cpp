@@ -61,10 +61,12 @@ void sheet_window::show(platform::sheet_drawing& drawing) {
     if (!window_) {
         const int k = scale();
         const platform::rect area = drawing.area(), band = drawing.scrolled_band();
-        window_ = std::make_unique<Fl_Window>((area.right + scroll_width) * k, area.bottom * k, "Score Sheet");
+        window_ =
+            std::make_unique<Fl_Window>((area.right + scroll_width) * k, area.bottom * k, "Score Sheet");
         window_->xclass("zarvelin");
         window_->callback(on_close_box, this);
-        scroll_ = new Fl_Scrollbar(area.right * k, band.top * k, scroll_width * k, (band.bottom - band.top) * k);
+        scroll_ =
+            new Fl_Scrollbar(area.right * k, band.top * k, scroll_width * k, (band.bottom - band.top) * k);
         scroll_->type(FL_VERTICAL);
         scroll_->linesize(1);
         scroll_->visible_focus(0);

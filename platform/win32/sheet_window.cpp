@@ -83,8 +83,13 @@ void sheet_window::fit_scroll(bool follow_newest) {
     const int visible = (band.bottom - band.top) / step;
     last_row_ = std::max(0, rows - visible);
     row_ = follow_newest ? last_row_ : std::min(row_, last_row_);
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, std::max(rows, visible) - 1,
-                    UINT(visible), row_, 0};
+    SCROLLINFO info{sizeof info,
+                    SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
+                    0,
+                    std::max(rows, visible) - 1,
+                    UINT(visible),
+                    row_,
+                    0};
     SetScrollInfo(window_, SB_VERT, &info, TRUE);
 }
 

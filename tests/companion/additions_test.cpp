@@ -31,7 +31,9 @@ public:
     void show_table(std::string_view caption, std::string_view text) override {
         tables.push_back(std::string(caption) + "\n" + std::string(text));
     }
-    void show_sheet(platform::sheet_drawing& drawing, bool shown) override { sheet = shown ? &drawing : nullptr; }
+    void show_sheet(platform::sheet_drawing& drawing, bool shown) override {
+        sheet = shown ? &drawing : nullptr;
+    }
     void sheet_changed() override { ++sheet_changes; }
     std::string choose_save_path(std::string_view, std::string_view) override { return save_path; }
 

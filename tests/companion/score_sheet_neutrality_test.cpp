@@ -22,7 +22,9 @@ public:
     void turn_started() override { note("turn"); }
     void dice_rolled() override { note("roll"); }
     void busted() override { note("bust"); }
-    void chose(const choice& taken) override { note("chose " + std::to_string(taken.first * 100 + taken.second)); }
+    void chose(const choice& taken) override {
+        note("chose " + std::to_string(taken.first * 100 + taken.second));
+    }
     void stopped() override { note("stop"); }
     void player_won() override {
         note("won");

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "companion/roll_odds.h"
 #include "companion/game_followers.h"
+#include "companion/roll_odds.h"
 #include "companion/score_sheet_text.h"
 #include "companion/score_sheet_view.h"
 #include "tests/engine/engine_fixture.h"
@@ -91,23 +91,28 @@ TEST_F(score_sheet_game, logs_each_turn_in_words_with_the_bust_chance_at_each_de
         "Turn 1, Player 1: 0 rolls; passed without rolling.",
         "Turn 2, Player 2: 1 roll; took 2 to square 1 and 12 to square 1; stopped with a 0% chance of a bust "
         "ahead, banking 2 at square 1 and 12 at square 1.",
-        "Turn 3, Player 1: 2 rolls; took 2 to square 1 and 12 to square 1; rolled on at 0%, took 2 to square 2 "
-        "and 12 to square 2; stopped with a 0% chance of a bust ahead, banking 2 at square 2 and 12 at square 2.",
+        "Turn 3, Player 1: 2 rolls; took 2 to square 1 and 12 to square 1; rolled on at 0%, took 2 to square "
+        "2 "
+        "and 12 to square 2; stopped with a 0% chance of a bust ahead, banking 2 at square 2 and 12 at "
+        "square 2.",
         "Turn 4, Player 2: 3 rolls; took 7 twice, to square 2; rolled on at 0%, took 2 to square 2 and 12 to "
-        "square 2; rolled on at " + risk + " and busted.",
+        "square 2; rolled on at " +
+            risk + " and busted.",
         // Both markers on top and a slot free: only 1,1,1,1 and 6,6,6,6 offer nothing, 2 of 1296.
-        "Turn 5, Player 1: 1 roll; took 2 to square 3 and 12 to square 3; stopped with a 0.2% chance of a bust "
+        "Turn 5, Player 1: 1 roll; took 2 to square 3 and 12 to square 3; stopped with a 0.2% chance of a "
+        "bust "
         "ahead, banking 2 at square 3 and 12 at square 3, claiming columns 2 and 12; won the game.",
     };
     for (std::size_t t = 0; t < expected.size(); ++t) EXPECT_EQ(line(t), expected[t]) << "turn " << t + 1;
-    EXPECT_EQ(companion::log_text(sheet),
-              "Zarvelin score sheet. First to claim 2 columns.\nSeat 1: Player 1 (person)\n"
-              "Seat 2: Player 2 (person)\n\n" +
-                  [&] {
-                      std::string all;
-                      for (const auto& l : expected) all += l + "\n";
-                      return all;
-                  }());
+    EXPECT_EQ(
+        companion::log_text(sheet),
+        "Zarvelin score sheet. First to claim 2 columns.\nSeat 1: Player 1 (person)\n"
+        "Seat 2: Player 2 (person)\n\n" +
+            [&] {
+                std::string all;
+                for (const auto& l : expected) all += l + "\n";
+                return all;
+            }());
 }
 
 TEST_F(score_sheet_game, the_bust_chance_is_the_hints_own_count_of_the_position) {
@@ -173,8 +178,9 @@ TEST_F(score_sheet_game, the_chart_draws_each_seats_race_up_to_the_target_line) 
     EXPECT_EQ(player_1.front(), "fill_polygon 46,259 157,259 157,262 46,262 brush=00b400");
     EXPECT_EQ(player_1.back(), "fill_polygon 492,187 604,151 604,154 492,190 brush=00b400");
     EXPECT_EQ(player_2.back(), "fill_polygon 492,223 604,259 604,262 492,226 brush=0000ff");
-    EXPECT_NE(std::find(window.drawing.begin(), window.drawing.end(), "fill_rect 45,152,605,153 brush=a00000"),
-              window.drawing.end());
+    EXPECT_NE(
+        std::find(window.drawing.begin(), window.drawing.end(), "fill_rect 45,152,605,153 brush=a00000"),
+        window.drawing.end());
 }
 
 // After every moment the sheet paints the log's newest rows as they are made
@@ -198,7 +204,8 @@ private:
         std::vector<std::string> expected;
         for (const auto& row : companion::log_rows(sheet_, companion::score_sheet_view::row_characters))
             expected.push_back(row.text);
-        const std::size_t shown = std::size_t((view_.scrolled_band().bottom - view_.scrolled_band().top) / view_.line);
+        const std::size_t shown =
+            std::size_t((view_.scrolled_band().bottom - view_.scrolled_band().top) / view_.line);
         if (expected.size() > shown) expected.erase(expected.begin(), expected.end() - std::ptrdiff_t(shown));
         EXPECT_EQ(view_.scrolled_height(), int(companion::log_rows(sheet_, 80).size()) * view_.line);
         window_.drawing.clear();
@@ -208,7 +215,9 @@ private:
         for (const std::string& d : window_.drawing) {
             // draw_text left,top,right,bottom "text": the rows are those drawn inside the band.
             int left = 0, top = 0;
-            if (std::sscanf(d.c_str(), "draw_text %d,%d", &left, &top) != 2 || top < view_.scrolled_band().top) continue;
+            if (std::sscanf(d.c_str(), "draw_text %d,%d", &left, &top) != 2 ||
+                top < view_.scrolled_band().top)
+                continue;
             const auto open = d.find('"'), close = d.rfind('"');
             painted.push_back(d.substr(open + 1, close - open - 1));
         }
@@ -235,12 +244,12 @@ TEST_F(score_sheet_game, the_painted_log_shows_the_newest_rows_after_every_momen
 
 TEST(race_measure, counts_claims_and_the_best_open_columns_up_to_the_target) {
     std::vector<companion::seat_progress> p(2, companion::seat_progress{});
-    p[0][7] = 13;   // claimed
-    p[0][6] = 11;   // claimed
-    p[0][5] = 3;    // 3 of 9
-    p[0][4] = 7;    // 7 of 7 would be a claim; 6 of 7 is not
+    p[0][7] = 13;  // claimed
+    p[0][6] = 11;  // claimed
+    p[0][5] = 3;   // 3 of 9
+    p[0][4] = 7;   // 7 of 7 would be a claim; 6 of 7 is not
     p[0][4] = 6;
-    p[1][8] = 11;   // Player 2's claim closes column 8
+    p[1][8] = 11;  // Player 2's claim closes column 8
     p[0][8] = 0;
     EXPECT_DOUBLE_EQ(companion::race_measure(p, 0, 3), 2 + 6.0 / 7);
     EXPECT_DOUBLE_EQ(companion::race_measure(p, 0, 4), 2 + 6.0 / 7 + 3.0 / 9);
@@ -249,8 +258,8 @@ TEST(race_measure, counts_claims_and_the_best_open_columns_up_to_the_target) {
 }
 
 TEST(chance_text, reads_as_whole_percents_and_tenths_below_one) {
-    const std::pair<int, const char*> cases[] = {{0, "0%"},     {1, "0.1%"},   {12, "0.9%"},
-                                                 {13, "1%"},    {531, "41%"},  {1296, "100%"}};
+    const std::pair<int, const char*> cases[] = {{0, "0%"},  {1, "0.1%"},  {12, "0.9%"},
+                                                 {13, "1%"}, {531, "41%"}, {1296, "100%"}};
     for (auto [busts, text] : cases) EXPECT_EQ(companion::chance_text(busts), text) << busts;
 }
 
@@ -267,10 +276,10 @@ TEST_F(score_sheet_game, saved_lines_restore_the_same_sheet_and_damage_is_refuse
     const std::vector<std::vector<std::string>> damaged{
         {},
         {"sheet 5 3"},
-        {"sheet 2 2", "turn 2 1 stopped 0 0"},                 // no such seat
-        {"sheet 2 2", "turn 0 1 stopped 0 1 13 0 1 0 0"},      // no column 13
-        {"sheet 2 2", "turn 0 1 stopped 0 1 2 0 4 0 0"},       // column 2 has 3 squares
-        {"sheet 2 2", "turn 0 1 stopped 0 1 2 0 1 0 1297"},    // more busts than rolls
+        {"sheet 2 2", "turn 2 1 stopped 0 0"},               // no such seat
+        {"sheet 2 2", "turn 0 1 stopped 0 1 13 0 1 0 0"},    // no column 13
+        {"sheet 2 2", "turn 0 1 stopped 0 1 2 0 4 0 0"},     // column 2 has 3 squares
+        {"sheet 2 2", "turn 0 1 stopped 0 1 2 0 1 0 1297"},  // more busts than rolls
         {"sheet 2 2", "turn 0 1 ended 0 0"},
         {"sheet 2 2", "turn 0 1 playing 0 0", "turn 1 0 passed 0 0"},  // a turn after one unfinished
         {"sheet 2 2", "turn 0 1 busted 0 0 extra"},

@@ -25,7 +25,9 @@ public:
     bool open_in_browser(const std::string&) override { return false; }
     void check_sound_item(bool) override {}
     void show_table(std::string_view, std::string_view) override {}
-    void show_sheet(platform::sheet_drawing& drawing, bool shown) override { sheet = shown ? &drawing : nullptr; }
+    void show_sheet(platform::sheet_drawing& drawing, bool shown) override {
+        sheet = shown ? &drawing : nullptr;
+    }
     void sheet_changed() override { ++changes; }
     std::string choose_save_path(std::string_view, std::string_view) override { return save_path; }
 
@@ -52,8 +54,9 @@ protected:
         return window.drawing;
     }
     bool painted_text(const std::vector<std::string>& drawing, const std::string& text) {
-        return std::any_of(drawing.begin(), drawing.end(),
-                           [&](const std::string& d) { return d.find("\"" + text + "\"") != std::string::npos; });
+        return std::any_of(drawing.begin(), drawing.end(), [&](const std::string& d) {
+            return d.find("\"" + text + "\"") != std::string::npos;
+        });
     }
     void click_save() {
         const auto b = companion::score_sheet_view::save_button;
