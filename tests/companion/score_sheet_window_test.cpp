@@ -82,7 +82,6 @@ TEST_F(score_sheet_window, the_view_command_shows_and_hides_it_and_the_next_run_
         next_program.run_dialog(platform::dialog_template::setup);
         EXPECT_NE(next_host.sheet, nullptr);
     }
-    engine.observer = nullptr;
     toggle();
     EXPECT_EQ(host.sheet, nullptr);
     std::ifstream file(home.path / "zarvelin" / "settings.txt");
