@@ -41,12 +41,18 @@ std::string join_columns(const std::vector<std::uint32_t>& columns) {
 }
 
 // Words into rows no longer than limit; a word longer than that has a row of its own.
+// "square" and "column" stay on the row of the number that follows them.
 void wrap_words(const std::string& text, std::size_t limit, std::vector<std::string>& rows) {
     std::string row;
     std::size_t at = 0;
     while (at < text.size()) {
         std::size_t end = text.find(' ', at);
         if (end == std::string::npos) end = text.size();
+        const std::string first = text.substr(at, end - at);
+        if ((first == "square" || first == "column") && end < text.size()) {
+            end = text.find(' ', end + 1);
+            if (end == std::string::npos) end = text.size();
+        }
         const std::string word = text.substr(at, end - at);
         if (!row.empty() && row.size() + 1 + word.size() > limit) {
             rows.push_back(row);

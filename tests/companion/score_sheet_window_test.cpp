@@ -133,13 +133,14 @@ TEST(log_rows, break_between_phrases_and_keep_each_row_within_the_limit) {
     game_engine engine;
     companion::score_sheet sheet(engine);
     ASSERT_TRUE(sheet.restore_lines({"sheet 2 3", "turn 0 3 busted 0 2 7 7 2 2 0 2 12 1 1 531"}));
-    for (std::size_t limit : {20u, 40u, 200u}) {
+    for (std::size_t limit : {20u, 23u, 27u, 40u, 200u}) {
         const auto rows = companion::log_rows(sheet, limit);
         ASSERT_FALSE(rows.empty());
         EXPECT_TRUE(rows[0].first);
         std::string joined;
         for (const auto& row : rows) {
             EXPECT_LE(row.text.size(), limit) << row.text;
+            EXPECT_FALSE(row.text.ends_with(" square") || row.text.ends_with(" column")) << row.text;
             joined += (joined.empty() ? "" : " ") + row.text;
         }
         EXPECT_EQ(joined, companion::turn_line(sheet.turns()[0], 1, "Player 1")) << limit;
