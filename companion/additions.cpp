@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
+#include "companion/atomic_file.h"
 #include "companion/companion_messages.h"
 #include "companion/fixed_seed.h"
 #include "companion/hint.h"
+#include "companion/score_sheet_text.h"
 #include "engine/game_engine.h"
 #include "players/engine_game_view.h"
 #include "shell/window_messages.h"
@@ -18,10 +20,21 @@ constexpr shell::proc_result handled{};
 }  // namespace
 
 additions::additions(game_engine& engine, platform::companion_services& host, platform::sound& sound)
-    : engine_(engine), host_(host), sound_(sound), files_(engine, levels_), hint_item_(engine, host) {
+    : engine_(engine),
+      host_(host),
+      sound_(sound),
+      files_(engine, levels_),
+      hint_item_(engine, host),
+      sheet_(engine),
+      sheet_view_(sheet_, engine.drawing_objects()) {
     host_.check_sound_item(sound_on_);
     followers_.follow(files_);
     followers_.follow(hint_item_);
+    followers_.follow(sheet_);
+    sheet_.on_change([this] {
+        if (sheet_shown_) host_.sheet_changed();
+    });
+    sheet_view_.on_save([this] { save_log(); });
     engine_.observer = &followers_;
     engine_.view->player_maker = &levels_;
     engine_.start_choice = &rotation_;
@@ -47,10 +60,12 @@ void additions::before_setup() {
     switch_sound(setup.sound);
     choose_level(setup.level);
     take_turns_starting(setup.take_turns_starting);
+    if (files_.score_sheet_open()) show_score_sheet(true);
 }
 
 void additions::after_setup() {
     files_.count_turns_afresh();
+    sheet_.start_afresh();
     remember_setup();
 }
 
@@ -103,6 +118,10 @@ shell::proc_result additions::window_proc(std::uint32_t message, std::uintptr_t 
                     take_turns_starting(!rotation_.on());
                     remember_setup();
                     return handled;
+                case msg::cmd_score_sheet:
+                    show_score_sheet(!sheet_shown_);
+                    remember_setup();
+                    return handled;
                 default:
                     selection_.forget();
                     break;
@@ -150,6 +169,21 @@ void additions::switch_sound(bool on) {
     sound_on_ = on;
     sound_.set_muted(!sound_on_);
     host_.check_sound_item(sound_on_);
+}
+
+void additions::show_score_sheet(bool shown) {
+    sheet_shown_ = shown;
+    files_.set_score_sheet_open(shown);
+    host_.show_sheet(sheet_view_, shown);
+}
+
+void additions::save_log() {
+    const std::string path = host_.choose_save_path("Save Log", "zarvelin-log.txt");
+    if (path.empty()) return;
+    std::string error;
+    if (write_file_atomically(path, log_text(sheet_), error)) return;
+    engine_.window->message_box("The log was not saved.\n" + error, "Save Log", platform::buttons::ok,
+                                platform::icon::warning);
 }
 
 }  // namespace companion

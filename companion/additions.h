@@ -14,6 +14,8 @@
 #include "companion/keyboard_selection.h"
 #include "companion/player_files.h"
 #include "companion/start_rotation.h"
+#include "companion/score_sheet.h"
+#include "companion/score_sheet_view.h"
 #include "platform/companion_services.h"
 #include "shell/main_window_proc.h"
 
@@ -54,6 +56,8 @@ private:
     void choose_level(computer_level level);
     void take_turns_starting(bool on);
     void remember_setup();
+    void show_score_sheet(bool shown);
+    void save_log();
 
     game_engine& engine_;
     platform::companion_services& host_;
@@ -64,6 +68,9 @@ private:
     computer_levels levels_;
     start_rotation rotation_;
     hint_item hint_item_;
+    score_sheet sheet_;
+    score_sheet_view sheet_view_;
+    bool sheet_shown_ = false;
     bool sound_on_ = true;
     bool restored_ = false;
 };

@@ -36,6 +36,7 @@ saved_setup player_files::restore_setup() {
     const saved_setup setup = load_setup(folder(), ignored);
     for (const std::string& line : ignored) std::fprintf(stderr, "zarvelin: %s\n", line.c_str());
     companion::restore_setup(setup, settings());
+    score_sheet_open_ = setup.score_sheet;
     return setup;
 }
 
@@ -44,6 +45,7 @@ void player_files::remember_setup(const saved_setup& menus) {
     saved_setup setup = setup_of(settings(), menus.sound);
     setup.level = menus.level;
     setup.take_turns_starting = menus.take_turns_starting;
+    setup.score_sheet = score_sheet_open_;
     std::string error;
     if (!save_setup(folder(), setup, error))
         std::fprintf(stderr, "zarvelin: the set-up is not remembered: %s\n", error.c_str());

@@ -28,6 +28,9 @@ public:
     saved_setup restore_setup();
     // The run's settings are remembered, with the menus' switches as menus has them.
     void remember_setup(const saved_setup& menus);
+    // The score sheet's window: as restore_setup found it, and as remember_setup keeps it.
+    bool score_sheet_open() const { return score_sheet_open_; }
+    void set_score_sheet_open(bool open) { score_sheet_open_ = open; }
     // A game starts from the set-up dialog: its turns count from nothing.
     void count_turns_afresh() { turns_ = {}; }
     // The records, best first, as a table for a fixed-width font.
@@ -49,6 +52,7 @@ private:
     const computer_levels& levels_;
     std::optional<std::filesystem::path> folder_;
     std::array<std::uint32_t, 4> turns_{};
+    bool score_sheet_open_ = false;
 };
 
 }  // namespace companion

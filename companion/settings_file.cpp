@@ -132,6 +132,11 @@ private:
             columns_.emplace_back(number, *n);
             return std::nullopt;
         }
+        if (key == "score_sheet") {
+            if (value != "open" && value != "closed") return setting + " is not open or closed, ignored";
+            setup.score_sheet = value == "open";
+            return std::nullopt;
+        }
         if (key == "sound") {
             if (value != "on" && value != "off") return setting + " is not on or off, ignored";
             setup.sound = value == "on";
@@ -202,6 +207,7 @@ std::string format_setup(const saved_setup& setup) {
     text += line("sound", setup.sound ? "on" : "off");
     text += line("computer", level_name(setup.level));
     text += line("take_turns_starting", setup.take_turns_starting ? "on" : "off");
+    text += line("score_sheet", setup.score_sheet ? "open" : "closed");
     return text;
 }
 

@@ -26,6 +26,7 @@ struct saved_setup {
     // The Game menu: the computer's level and taking turns to start.
     computer_level level = computer_level::standard;
     bool take_turns_starting = false;
+    bool score_sheet = false;  // its window open
 
     bool operator==(const saved_setup&) const = default;
 };

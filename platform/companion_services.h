@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/sheet_drawing.h"
+
 namespace platform {
 
 class companion_services {
@@ -23,6 +25,15 @@ public:
     virtual void enable_menu_item(std::uint32_t command, bool on) = 0;
     // A box with lines of text in a fixed-width font, so that columns line up, and OK.
     virtual void show_table(std::string_view caption, std::string_view text) = 0;
+    // The score sheet's own window, beside the main window and drawn by
+    // `drawing`: shown without taking the keyboard focus, or hidden; the View
+    // menu's Score Sheet item checked to match. Its close box sends the
+    // main window the Score Sheet command.
+    virtual void show_sheet(sheet_drawing& drawing, bool shown) = 0;
+    // What the sheet shows has changed: repaint it, following the newest line.
+    virtual void sheet_changed() = 0;
+    // The desktop's Save dialog for a text file: the path chosen, or empty.
+    virtual std::string choose_save_path(std::string_view caption, std::string_view suggested_name) = 0;
 };
 
 }  // namespace platform

@@ -47,6 +47,7 @@
 #define IDM_LEVEL_STANDARD 40009
 #define IDM_LEVEL_EXPERT 40010
 #define IDM_TAKE_TURNS_STARTING 40011
+#define IDM_SCORE_SHEET 40012
 
 #define QUIT_PROMPT_TEXT "Are you sure you want to quit this game?"
 

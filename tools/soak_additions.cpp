@@ -1,11 +1,13 @@
 #include "tools/soak_additions.h"
 
+#include <algorithm>
 #include <tuple>
 
 #include "companion/additions.h"
 #include "companion/companion_messages.h"
 #include "companion/hint.h"
 #include "engine/game_engine.h"
+#include "platform/null_canvas.h"
 #include "shell/window_messages.h"
 
 namespace {
@@ -28,8 +30,10 @@ std::string deliver_addition_input(soak_random& random, game_engine& engine,
         if (position(engine) != before) return "asking for a hint changed the game";
     } else if (r < 85) {
         additions.window_proc(cmsg::wm_keydown, random.chance(500) ? cmsg::vk_up : cmsg::vk_down, 0);
-    } else if (r < 93) {
+    } else if (r < 91) {
         additions.window_proc(msg::wm_command, cmsg::cmd_sound, 0);
+    } else if (r < 93) {
+        additions.window_proc(msg::wm_command, cmsg::cmd_score_sheet, 0);
     } else if (r < 95) {
         additions.window_proc(msg::wm_command, cmsg::cmd_records, 0);
     } else if (r < 97) {
@@ -40,6 +44,12 @@ std::string deliver_addition_input(soak_random& random, game_engine& engine,
         additions.window_proc(msg::wm_command, cmsg::cmd_how_to_play, 0);
     }
     return {};
+}
+
+void soak_services::sheet_changed() {
+    if (!sheet) return;
+    platform::null_canvas nothing;
+    sheet->paint(nothing, std::max(0, sheet->scrolled_height() - sheet->scroll_step()));
 }
 
 bool is_addition_box(const std::string& caption) {

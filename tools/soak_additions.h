@@ -24,6 +24,14 @@ public:
     void check_menu_item(std::uint32_t, bool) override {}
     void enable_menu_item(std::uint32_t, bool) override {}
     void show_table(std::string_view, std::string_view) override {}
+    // The sheet is drawn on nothing at every change, so its drawing runs through every position.
+    void show_sheet(platform::sheet_drawing& drawing, bool shown) override {
+        sheet = shown ? &drawing : nullptr;
+    }
+    void sheet_changed() override;
+    std::string choose_save_path(std::string_view, std::string_view) override { return {}; }
+
+    platform::sheet_drawing* sheet = nullptr;
 };
 
 // Delivers one of the additions' inputs; a broken rule, or empty.

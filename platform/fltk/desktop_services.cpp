@@ -1,5 +1,6 @@
 #include "desktop_services.h"
 
+#include <FL/Fl_File_Chooser.H>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,16 +54,16 @@ bool desktop_services::open_in_browser(const std::string& path) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void desktop_services::check_sound_item(bool on) {
-    auto* item = const_cast<Fl_Menu_Item*>(file_menu_.find_item("&File/&Sound"));
+namespace {
+
+void check_item(Fl_Menu_Bar& bar, const char* path, bool on) {
+    auto* item = const_cast<Fl_Menu_Item*>(bar.find_item(path));
     if (!item) return;
     if (on)
         item->set();
     else
         item->clear();
 }
-
-namespace {
 
 // The item whose callback sends the command, in any of the bars.
 Fl_Menu_Item* item_of(const std::vector<Fl_Menu_Bar*>& bars, std::uint32_t command) {
@@ -95,6 +96,32 @@ void desktop_services::enable_menu_item(std::uint32_t command, bool on) {
         item->activate();
     else
         item->deactivate();
+}
+
+void desktop_services::check_sound_item(bool on) { check_item(file_menu_, "&File/&Sound", on); }
+
+void desktop_services::show_sheet(platform::sheet_drawing& drawing, bool shown) {
+    if (shown)
+        sheet_.show(drawing);
+    else
+        sheet_.hide();
+    for (Fl_Menu_Bar* bar : bars_) check_item(*bar, "&View/Score &Sheet", shown);
+}
+
+std::string desktop_services::choose_save_path(std::string_view caption, std::string_view suggested_name) {
+    const char* home = std::getenv("HOME");
+    const std::string suggested =
+        (home && *home ? std::string(home) + "/" : std::string()) + std::string(suggested_name);
+    const char* chosen =
+        fl_file_chooser(std::string(caption).c_str(), "Text files (*.txt)", suggested.c_str(), 0);
+    if (!chosen || !*chosen) return {};
+    const std::string path = chosen;
+    std::error_code failed;
+    if (std::filesystem::exists(path, failed) &&
+        message_box(&window_, path + " is there already. Do you want to replace it?", caption,
+                    platform::buttons::yes_no, platform::icon::warning) != platform::answer::yes)
+        return {};
+    return path;
 }
 
 void desktop_services::show_table(std::string_view caption, std::string_view text) {

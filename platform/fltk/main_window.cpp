@@ -138,7 +138,7 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     file_menu_->add("&File/&Sound", 0, on_menu, reinterpret_cast<void*>(companion::msg::cmd_sound),
                     FL_MENU_TOGGLE);
     file_menu_->add("&File/E&xit", FL_ALT + FL_F + 4, on_menu, reinterpret_cast<void*>(msg::cmd_exit));
-    // "&Game" follows "&File": a bar of its own from the end of File's title on.
+    // "&Game" and "&View" follow "&File": a bar of their own from the end of File's title on.
     const int file_width = file_menu_->menu()->measure(nullptr, file_menu_) + 22;
     file_menu_->size(file_width, menu_height * k);
     game_menu_ = new Fl_Menu_Bar(file_width, 0, width - help_width - file_width, menu_height * k);
@@ -151,6 +151,8 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
                     FL_MENU_TOGGLE | FL_MENU_DIVIDER);
     game_menu_->add("&Game/&Take Turns Starting", 0, on_menu,
                     reinterpret_cast<void*>(companion::msg::cmd_take_turns_starting), FL_MENU_TOGGLE);
+    game_menu_->add("&View/Score &Sheet", FL_F + 3, on_menu,
+                    reinterpret_cast<void*>(companion::msg::cmd_score_sheet), FL_MENU_TOGGLE);
     help_menu_ = new Fl_Menu_Bar(width - help_width, 0, help_width, menu_height * k);
     help_menu_->add("&Help/&How to Play", 0, on_menu,
                     reinterpret_cast<void*>(companion::msg::cmd_how_to_play));
@@ -171,7 +173,12 @@ main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(
     const Fl_RGB_Image* icons[] = {&big_rgb, &small_rgb};
     window_->icons(icons, 2);
 
-    services_ = std::make_unique<desktop_services>(*window_, *file_menu_);
+    // The score sheet's close box is the View menu's command.
+    sheet_ = std::make_unique<sheet_window>(*window_, [this] {
+        send(msg::wm_command, companion::msg::cmd_score_sheet);
+        board_->take_focus();
+    });
+    services_ = std::make_unique<desktop_services>(*window_, *file_menu_, *sheet_);
     services_->serve_menus({game_menu_, help_menu_});
     additions_ = std::make_unique<companion::additions>(engine_, *services_, sound);
 }
@@ -267,6 +274,7 @@ int main_window::run_message_loop() {
         if (engine_.run_computer_step()) drop_board_input_made_meanwhile(*window_);
     }
     window_->hide();
+    if (sheet_->widget()) sheet_->widget()->hide();
     return exit_code_;
 }
 

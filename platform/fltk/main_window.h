@@ -12,6 +12,7 @@
 #include "companion/additions.h"
 #include "desktop_services.h"
 #include "platform/window.h"
+#include "sheet_window.h"
 
 class game_engine;
 
@@ -56,6 +57,7 @@ private:
     Fl_Menu_Bar* game_menu_ = nullptr;
     Fl_Menu_Bar* help_menu_ = nullptr;
     board_area* board_ = nullptr;
+    std::unique_ptr<sheet_window> sheet_;
     std::unique_ptr<desktop_services> services_;
     std::unique_ptr<companion::additions> additions_;
     bool quit_posted_ = false;

@@ -1,7 +1,9 @@
 #include "platform/win32/desktop_services.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 
 #include "resources/zarvelin_rc.h"
@@ -63,6 +65,31 @@ void desktop_services::check_menu_item(std::uint32_t command, bool on) {
 // An accelerator of a greyed item sends no command, so H does nothing then.
 void desktop_services::enable_menu_item(std::uint32_t command, bool on) {
     EnableMenuItem(GetMenu(window_), command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
+void desktop_services::show_sheet(platform::sheet_drawing& drawing, bool shown) {
+    if (shown)
+        sheet_.show(drawing);
+    else
+        sheet_.hide();
+    CheckMenuItem(GetMenu(window_), IDM_SCORE_SHEET, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
+}
+
+std::string desktop_services::choose_save_path(std::string_view caption, std::string_view suggested_name) {
+    char path[MAX_PATH] = "";
+    suggested_name.copy(path, std::min(suggested_name.size(), sizeof path - 1));
+    const std::string title(caption);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter = "Text files (*.txt)\0*.txt\0All files\0*.*\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = sizeof path;
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = "txt";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (!GetSaveFileNameA(&dialog)) return {};
+    return path;
 }
 
 void desktop_services::show_table(std::string_view caption, std::string_view text) {

@@ -88,7 +88,7 @@ bool win32_desktop::has_menu() { return GetMenu(window_->handle()) != nullptr; }
 
 void win32_desktop::show_main_window() { ShowWindow(window_->handle(), SW_SHOWNORMAL); }
 
-// Mouse buttons and typed keys on the board; F1, F2 and the system keys
+// Mouse buttons and typed keys on the board; F1, F2, F3 and the system keys
 // (Alt+F4, the menu) are commands, not moves.
 bool is_game_input(const MSG& m) {
     switch (m.message) {
@@ -100,7 +100,7 @@ bool is_game_input(const MSG& m) {
             return true;
         case WM_KEYDOWN:
         case WM_KEYUP:
-            return m.wParam != VK_F1 && m.wParam != VK_F2;
+            return m.wParam != VK_F1 && m.wParam != VK_F2 && m.wParam != VK_F3;
         default:
             return false;
     }

@@ -37,12 +37,20 @@ public:
     void show_table(std::string_view caption, std::string_view text) override {
         tables.push_back(std::string(caption) + "\n" + std::string(text));
     }
+    void show_sheet(platform::sheet_drawing& drawing, bool shown) override {
+        sheet = shown ? &drawing : nullptr;
+    }
+    void sheet_changed() override { ++sheet_changes; }
+    std::string choose_save_path(std::string_view, std::string_view) override { return save_path; }
 
     bool browser = true;
     std::vector<std::string> tables;
     std::vector<std::string> opened;
     bool sound_checked = false;
     std::map<std::uint32_t, bool> checked, enabled;
+    platform::sheet_drawing* sheet = nullptr;
+    int sheet_changes = 0;
+    std::string save_path;
 };
 
 class additions : public engine_fixture {

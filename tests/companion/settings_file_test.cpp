@@ -51,6 +51,11 @@ const setup_case setup_cases[] = {
      {"line 1: computer=hard is not easy, standard or expert", "line 2: computer=Expert",
       "line 3: take_turns_starting=yes is not on or off"}},
     {"empty", "", {}, {}},
+    {"the score sheet open, and a bad value for it",
+     "score_sheet=open\nscore_sheet=shut\n",
+     {.score_sheet = true},
+     {"line 2: a second score_sheet"}},
+    {"a bad score sheet value", "score_sheet=yes\n", {}, {"line 1: score_sheet=yes is not open or closed"}},
     {"comments, blank lines and CRLF line ends",
      "# note\r\n\r\nplayers=3\r\nname_1=Ann\r\n",
      {.player_count = 3, .player_names = {"Ann", "Player 2", "Player 3", "Player 4"}},
@@ -150,7 +155,7 @@ TEST(settings_file, writes_a_file_a_person_can_read) {
               "# One key=value a line. A name is everything after the first '=', spaces included;\n"
               "# a backslash starts an escape: \\\\ \\n \\r \\t \\0 \\xHH.\n"
               "players=3\ncolumns_to_win=4\nname_1=Ann\nname_2=a=b\nname_3=\nname_4=x\\\\y\nsound=on\n"
-              "computer=standard\ntake_turns_starting=off\n");
+              "computer=standard\ntake_turns_starting=off\nscore_sheet=closed\n");
 }
 
 TEST(settings_file, names_come_back_byte_for_byte) {

@@ -58,8 +58,9 @@ require_tools() {
 }
 
 # A private X server on the first free display; Xvfb tells us which one it took.
+# E2E_SCREEN sets its size (a test with two windows side by side needs more room).
 start_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_until 30 "the X server" test -s "$work/display"
     export DISPLAY=":$(cat "$work/display")"
