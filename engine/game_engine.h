@@ -139,6 +139,8 @@ public:
 
 private:
     bool current_seat_is_human() const;
+    void remember_roll_click(platform::point p);
+    bool second_click_of_roll(platform::point p) const;
     bool is_quick_computer_turn() const;
     void pass_turn();
     void allocate_progress(std::uint32_t players);
@@ -151,5 +153,11 @@ private:
     // The panel has been painted for a quick computer's step that has not run yet.
     bool panel_awaits_step = false;
     bool running_computer_steps = false;
+    // The click that last rolled, with the desktop's time of it.
+    struct click {
+        bool valid = false;
+        std::uint32_t time = 0;
+        platform::point at{};
+    } roll_click;
     bool quit_posted = false;
 };
