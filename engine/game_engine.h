@@ -94,6 +94,8 @@ public:
     void paint_dice();
     void paint_die_pips(platform::canvas& dc, platform::point die, int value);
     void paint_status_panel();
+    void paint_active_player();
+    void paint_sorry_notice(platform::canvas& dc);
     // An empty square where square `level` of the column is.
     void erase_square(std::uint32_t column, std::uint32_t level);
     void paint_all();
@@ -153,6 +155,8 @@ private:
     // The panel has been painted for a quick computer's step that has not run yet.
     bool panel_awaits_step = false;
     bool running_computer_steps = false;
+    // The bust notice stands in the panel's place for its second.
+    bool sorry_showing = false;
     // The click that last rolled, with the desktop's time of it.
     struct click {
         bool valid = false;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 
+#include "paint_serving_wait.h"
 #include "scale.h"
 
 namespace fltk_backend {
@@ -24,10 +24,9 @@ std::uint32_t steady_ms() {
 }  // namespace
 
 void system_clock::sleep(int milliseconds) {
-    // What was drawn before the pause must be seen during it ("Sorry!" is
-    // drawn and held for a second on a context that is still open).
-    if (fl_display) XFlush(fl_display);
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    // "Sorry!" is drawn and held for a second on a context that is still open:
+    // the wait shows what was drawn before it.
+    wait_serving_paints(std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds));
 }
 
 std::uint32_t system_clock::input_time() {

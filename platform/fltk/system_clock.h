@@ -1,5 +1,6 @@
 // Sleep blocks the one thread, as the game's pauses require: no input is
-// handled meanwhile, and input made during the pause waits in the X queue.
+// handled meanwhile, and input made during the pause waits in the X queue;
+// only paint requests are served.
 #pragma once
 
 #include "platform/window.h"

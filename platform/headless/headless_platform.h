@@ -103,8 +103,8 @@ public:
     std::vector<int> sleeps;
     // The Windows defaults.
     platform::double_click double_click{500, 2, 2};
-    // What happens while a sleep lasts (a paint request served meanwhile, say).
-    std::function<void()> during_sleep;
+    // What happens while a sleep of this many ms lasts (a paint request served meanwhile, say).
+    std::function<void(int)> during_sleep;
 
 private:
     bool record_;
