@@ -58,7 +58,7 @@ bool game_engine::second_click_of_roll(platform::point p) const {
     const platform::double_click limit = devices_.clock->double_click_setting();
     // Unsigned, so that the desktop's millisecond counter may wrap between the two.
     const std::uint32_t since = devices_.clock->input_time() - roll_click.time;
-    return since < std::uint32_t(limit.time_ms) && std::abs(p.x - roll_click.at.x) <= limit.dx &&
+    return since <= std::uint32_t(limit.time_ms) && std::abs(p.x - roll_click.at.x) <= limit.dx &&
            std::abs(p.y - roll_click.at.y) <= limit.dy;
 }
 
