@@ -11,6 +11,8 @@ Usage: lib_linux_repaint_delay.py <x> <y> <width> <height>   the cover
            [--cover-when X Y R,G,B ...]                      cover only once these pixels have
                                                              these colours
            [--hold SECONDS]                                  uncover after this long (0.05)
+           [--check-after SECONDS]                           read the check pixel this long
+                                                             after the repaint (0)
 Gives up after 5 seconds of waiting for the repaint and prints "timeout".
 """
 import argparse
@@ -37,6 +39,7 @@ def main():
     p.add_argument("--when-changes", type=int, nargs=4)
     p.add_argument("--cover-when", nargs=3, action="append", default=[])
     p.add_argument("--hold", type=float, default=0.05)
+    p.add_argument("--check-after", type=float, default=0)
     a = p.parse_args()
     px, py = int(a.pixel[0]), int(a.pixel[1])
     want = [tuple(int(v) for v in colour.split(",")) for colour in a.pixel[2].split("/")]
@@ -76,11 +79,12 @@ def main():
         v = area(ax, ay, 1, 1)[0]
         return (v >> 16) & 255, (v >> 8) & 255, v & 255
 
-    deadline = time.monotonic() + 30
+    deadline = time.monotonic() + 120
     wanted = [(int(wx), int(wy), tuple(int(v) for v in rgb.split(","))) for wx, wy, rgb in a.cover_when]
     while not all(pixel(wx, wy) == rgb for wx, wy, rgb in wanted):
         if time.monotonic() > deadline:
-            print("timeout waiting for the pixels to cover on")
+            print("timeout waiting for the pixels to cover on: "
+                  + " ".join("%d,%d=%s" % (wx, wy, pixel(wx, wy)) for wx, wy, _ in wanted))
             return
     cx, cy, cw, ch = a.cover
     cover = x.XCreateSimpleWindow(display, root, cx, cy, cw, ch, 0, 0, 0)
@@ -105,6 +109,7 @@ def main():
             print("timeout")
             return
     ms = (time.monotonic() - start) * 1000
+    time.sleep(a.check_after)
     print("%.0f %s" % (ms, ",".join(str(v) for v in pixel(*a.check))))
     x.XCloseDisplay(display)
 
