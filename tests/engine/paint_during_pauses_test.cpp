@@ -12,8 +12,9 @@
 namespace {
 
 bool has_text(const std::vector<std::string>& drawing, const std::string& text) {
-    return std::any_of(drawing.begin(), drawing.end(),
-                       [&](const std::string& line) { return line.find("\"" + text + "\"") != std::string::npos; });
+    return std::any_of(drawing.begin(), drawing.end(), [&](const std::string& line) {
+        return line.find("\"" + text + "\"") != std::string::npos;
+    });
 }
 
 using paint_during_pauses = engine_fixture;
@@ -87,8 +88,8 @@ TEST_F(paint_during_pauses, repaints_in_every_pause_change_nothing_in_the_game) 
         engine.seed_dice(777);
         engine.new_game(2, 3);
         for (int step = 0; step < 600; ++step) engine.run_computer_step();
-        return course{clock.sleeps, sound.played, window.boxes.size(), engine.progress, engine.dice,
-                      engine.current_player};
+        return course{clock.sleeps,    sound.played, window.boxes.size(),
+                      engine.progress, engine.dice,  engine.current_player};
     };
     const course plain = play();
     ASSERT_GT(plain.boxes, 0u) << "the stretch should hold a victory";
