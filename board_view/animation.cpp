@@ -20,11 +20,18 @@ void game_engine::roll_dice_animated() {
 
 void game_engine::flash_sorry() {
     auto dc = get_canvas();
-    dc->fill_rect(layout::panel_area, palette_.background);
-    dc->set_text_colour(palette_.white.rgb);
-    dc->set_background_colour(palette_.background.rgb);
-    dc->draw_text("Sorry!", layout::sorry_line,
-                  platform::text_single_line | platform::text_centre | platform::text_vcentre);
-    // Held for a second with the context still taken, as the notice is meant to block.
+    paint_sorry_notice(*dc);
+    // Held for a second with the context still taken, as the notice is meant to
+    // block. The desktop still serves paint requests meanwhile; they show the notice.
+    sorry_showing = true;
     if (devices_.clock) devices_.clock->sleep(sorry_ms);
+    sorry_showing = false;
+}
+
+void game_engine::paint_sorry_notice(platform::canvas& dc) {
+    dc.fill_rect(layout::panel_area, palette_.background);
+    dc.set_text_colour(palette_.white.rgb);
+    dc.set_background_colour(palette_.background.rgb);
+    dc.draw_text("Sorry!", layout::sorry_line,
+                 platform::text_single_line | platform::text_centre | platform::text_vcentre);
 }

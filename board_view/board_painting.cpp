@@ -135,5 +135,12 @@ void game_engine::paint_all() {
     paint_all_columns();
     paint_markers();
     paint_dice();
+    // A repaint while the bust notice is held keeps the notice, not the panel
+    // the notice has replaced.
+    if (sorry_showing) {
+        paint_sorry_notice(*get_canvas());
+        paint_active_player();
+        return;
+    }
     paint_status_panel();
 }

@@ -58,16 +58,18 @@ void game_engine::paint_status_panel() {
             dc->draw_text(status, layout::status_line(with_stop), centred);
         }
     }
-    paint_player_square(int(current_player), layout::active_square.x, layout::active_square.y, 1, 1);
-    {
-        auto dc = get_canvas();
-        dc->set_text_colour(palette_.white.rgb);
-        dc->set_background_colour(palette_.background.rgb);
-        dc->draw_text("Active:", layout::active_label,
-                      platform::text_single_line | platform::text_vcentre | platform::text_right);
-    }
+    paint_active_player();
     // The step itself runs from whoever drives the program (run_computer_step),
     // so a chain of steps is a loop, not a recursion. A panel painted for anyone
     // else cancels a step still awaited for a seat no longer to move.
     panel_awaits_step = is_quick_computer_turn();
+}
+
+void game_engine::paint_active_player() {
+    paint_player_square(int(current_player), layout::active_square.x, layout::active_square.y, 1, 1);
+    auto dc = get_canvas();
+    dc->set_text_colour(palette_.white.rgb);
+    dc->set_background_colour(palette_.background.rgb);
+    dc->draw_text("Active:", layout::active_label,
+                  platform::text_single_line | platform::text_vcentre | platform::text_right);
 }

@@ -95,6 +95,8 @@ public:
     void paint_dice();
     void paint_die_pips(platform::canvas& dc, platform::point die, int value);
     void paint_status_panel();
+    void paint_active_player();
+    void paint_sorry_notice(platform::canvas& dc);
     // An empty square where square `level` of the column is.
     void erase_square(std::uint32_t column, std::uint32_t level);
     void paint_all();
@@ -142,6 +144,8 @@ public:
 
 private:
     bool current_seat_is_human() const;
+    void remember_roll_click(platform::point p);
+    bool second_click_of_roll(platform::point p) const;
     bool is_quick_computer_turn() const;
     void pass_turn();
     void allocate_progress(std::uint32_t players);
@@ -154,5 +158,13 @@ private:
     // The panel has been painted for a quick computer's step that has not run yet.
     bool panel_awaits_step = false;
     bool running_computer_steps = false;
+    // The bust notice stands in the panel's place for its second.
+    bool sorry_showing = false;
+    // The click that last rolled, with the desktop's time of it.
+    struct click {
+        bool valid = false;
+        std::uint32_t time = 0;
+        platform::point at{};
+    } roll_click;
     bool quit_posted = false;
 };

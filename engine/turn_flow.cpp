@@ -1,5 +1,6 @@
 // What every input does in each phase of a turn, and the rules of rolling,
 // choosing, stopping, busting, claiming and winning.
+#include <cstdlib>
 #include <string>
 
 #include "board_view/layout.h"
@@ -26,11 +27,16 @@ void game_engine::handle_click(int x, int y) {
     if (current_seat_is_human()) {
         const platform::point p{x, y};
         if (phase == roll_or_stop) {
-            if (contains(button_rects[0], p))
+            if (contains(button_rects[0], p)) {
+                remember_roll_click(p);
                 request_roll();
-            else if (rolls_this_turn > 0 && contains(button_rects[1], p))
+            } else if (rolls_this_turn > 0 && contains(button_rects[1], p)) {
                 stop();
+            }
         } else {
+            // A choice box stands where Roll was: the second click of a
+            // double-click on Roll must not take it for the player.
+            if (second_click_of_roll(p)) return;
             for (std::size_t i = 0; i < choices.size(); ++i) {
                 if (contains(button_rects[i], p)) {
                     apply_choice(i);
@@ -41,6 +47,19 @@ void game_engine::handle_click(int x, int y) {
     } else if (settings().computer_pace == 0) {
         computer_step();
     }
+}
+
+void game_engine::remember_roll_click(platform::point p) {
+    if (devices_.clock) roll_click = {true, devices_.clock->input_time(), p};
+}
+
+bool game_engine::second_click_of_roll(platform::point p) const {
+    if (!roll_click.valid || !devices_.clock) return false;
+    const platform::double_click limit = devices_.clock->double_click_setting();
+    // Unsigned, so that the desktop's millisecond counter may wrap between the two.
+    const std::uint32_t since = devices_.clock->input_time() - roll_click.time;
+    return since <= std::uint32_t(limit.time_ms) && std::abs(p.x - roll_click.at.x) <= limit.dx &&
+           std::abs(p.y - roll_click.at.y) <= limit.dy;
 }
 
 void game_engine::handle_enter() {

@@ -3,6 +3,7 @@
 // the Windows API; the FLTK and headless backends stand in for it elsewhere.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -58,10 +59,21 @@ public:
     virtual void set_muted(bool muted) = 0;
 };
 
+// The desktop's own double-click setting: a second click within this time of
+// the first, and within this distance of it either way, makes a double-click.
+struct double_click {
+    int time_ms;
+    int dx, dy;  // in the board's client coordinates
+};
+
 class clock {
 public:
     virtual ~clock() = default;
     virtual void sleep(int milliseconds) = 0;
+    // The time of the input now being handled, as the desktop stamped it, in
+    // milliseconds; only the difference of two such times means anything.
+    virtual std::uint32_t input_time() = 0;
+    virtual double_click double_click_setting() = 0;
 };
 
 }  // namespace platform

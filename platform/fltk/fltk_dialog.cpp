@@ -8,6 +8,7 @@
 #include <FL/fl_draw.H>
 
 #include "message_box.h"
+#include "owner_window.h"
 #include "plain_label.h"
 #include "scale.h"
 #include "shell/window_messages.h"
@@ -94,7 +95,7 @@ void run_template_dialog(const dialog_template_data& data, dialog_proc proc) {
 
 fltk_dialog::fltk_dialog(const dialog_template_data& data, dialog_proc proc) : proc_(proc) {
     const base_units u = font_base_units();
-    window_ = std::make_unique<Fl_Window>(data.width * u.x / 4, data.height * u.y / 8);
+    window_ = std::make_unique<owner_window>(data.width * u.x / 4, data.height * u.y / 8);
     window_->copy_label(data.caption);
     window_->callback(on_close, this);
     for (const control_template& c : data.controls) {

@@ -124,7 +124,7 @@ private:
 main_window::main_window(game_engine& engine, platform::sound& sound) : engine_(engine) {
     const int k = scale();
     const int width = client_width * k, height = (menu_height + client_height) * k;
-    window_ = std::make_unique<Fl_Window>(width, height, "Zarvelin");
+    window_ = std::make_unique<owner_window>(width, height, "Zarvelin");
     window_->xclass("zarvelin");
     window_->color(fl_rgb_color(100, 0, 100));
     window_->callback(on_close, this);
@@ -194,9 +194,13 @@ void main_window::on_menu(Fl_Widget* bar, void* command) {
     self->send(msg::wm_command, reinterpret_cast<std::uintptr_t>(command));
 }
 
-void main_window::on_close(Fl_Widget*, void* data) {
+void main_window::on_close(Fl_Widget* window, void* data) {
     // FLTK closes a window on Esc too; only the close box and Alt+F4 are the close command.
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+    // A box or dialog open over the window disables it: the close box does
+    // nothing then, as on Windows. Quitting under the box would
+    // leave the box's own loop running over a program that has gone on.
+    if (static_cast<owner_window*>(window)->disabled()) return;
     auto* self = static_cast<main_window*>(data);
     self->send(msg::wm_syscommand, msg::sc_close);
 }

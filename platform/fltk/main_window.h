@@ -11,6 +11,7 @@
 
 #include "companion/additions.h"
 #include "desktop_services.h"
+#include "owner_window.h"
 #include "platform/window.h"
 #include "sheet_window.h"
 
@@ -52,7 +53,7 @@ private:
     static void on_close(Fl_Widget*, void* self);
 
     game_engine& engine_;
-    std::unique_ptr<Fl_Window> window_;
+    std::unique_ptr<owner_window> window_;
     Fl_Menu_Bar* file_menu_ = nullptr;
     Fl_Menu_Bar* game_menu_ = nullptr;
     Fl_Menu_Bar* help_menu_ = nullptr;

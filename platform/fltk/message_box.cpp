@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "owner_window.h"
 #include "plain_label.h"
 #include "scale.h"
 #include "screen_fitting.h"
@@ -100,6 +101,7 @@ std::vector<button_spec> buttons_for(platform::buttons b) {
 }  // namespace
 
 void run_modal(Fl_Window& window, const bool& done) {
+    const open_box open(window);
     window.set_modal();
     window.show();
     while (!done && window.shown()) Fl::wait();

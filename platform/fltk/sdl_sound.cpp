@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "embedded_sounds.h"
+#include "paint_serving_wait.h"
 
 namespace fltk_backend {
 
@@ -106,9 +107,10 @@ void sdl_sound::play(platform::sound_id which, bool wait) {
     if (!wait) return;
     // The sound's own length, whether or not a device plays it; then whatever
     // the device has not yet taken, within a bound so a stalled device cannot hang us.
-    std::this_thread::sleep_until(start + std::chrono::milliseconds(milliseconds_[index]));
+    // A pause of the game like any other: paint requests are served meanwhile.
+    wait_serving_paints(start + std::chrono::milliseconds(milliseconds_[index]));
     for (int i = 0; device && i < 50 && SDL_GetQueuedAudioSize(device) > 0; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        wait_serving_paints(std::chrono::steady_clock::now() + std::chrono::milliseconds(2));
     }
 }
 

@@ -1,11 +1,7 @@
-// Sleep blocks the one thread, as the game's pauses require: no events are
-// handled meanwhile, and input made during the pause waits in the X queue.
+// Sleep blocks the one thread, as the game's pauses require: no input is
+// handled meanwhile, and input made during the pause waits in the X queue;
+// only paint requests are served.
 #pragma once
-
-#include <FL/x.H>
-
-#include <chrono>
-#include <thread>
 
 #include "platform/window.h"
 
@@ -13,12 +9,15 @@ namespace fltk_backend {
 
 class system_clock final : public platform::clock {
 public:
-    void sleep(int milliseconds) override {
-        // What was drawn before the pause must be seen during it ("Sorry!" is
-        // drawn and held for a second on a context that is still open).
-        if (fl_display) XFlush(fl_display);
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-    }
+    void sleep(int milliseconds) override;
+    // A click's own X server time.
+    std::uint32_t input_time() override;
+    // X has no desktop-wide double-click setting: the usual 400 ms unless the
+    // X resource multiClickTime says otherwise, and 5 screen pixels either way.
+    platform::double_click double_click_setting() override;
+
+private:
+    int double_click_ms_ = 0;  // read from the X resources the first time it is asked
 };
 
 }  // namespace fltk_backend

@@ -156,6 +156,8 @@ void headless_sound::play(platform::sound_id which, bool wait) {
 
 void virtual_clock::sleep(int milliseconds) {
     if (record_) sleeps.push_back(milliseconds);
+    if (during_sleep) during_sleep(milliseconds);
+    advance(milliseconds);
 }
 
 }  // namespace headless

@@ -90,15 +90,25 @@ private:
     bool muted_ = false;
 };
 
-// Sleeps return at once and are recorded.
+// Sleeps return at once and are recorded; time moves only by sleeps and by
+// advance(), so a test says exactly when each click comes.
 class virtual_clock final : public platform::clock {
 public:
     explicit virtual_clock(bool record = true) : record_(record) {}
     void sleep(int milliseconds) override;
+    std::uint32_t input_time() override { return now_ms_; }
+    platform::double_click double_click_setting() override { return double_click; }
+    void advance(int milliseconds) { now_ms_ += std::uint32_t(milliseconds); }
+
     std::vector<int> sleeps;
+    // The Windows defaults.
+    platform::double_click double_click{500, 2, 2};
+    // What happens while a sleep of this many ms lasts (a paint request served meanwhile, say).
+    std::function<void(int)> during_sleep;
 
 private:
     bool record_;
+    std::uint32_t now_ms_ = 0;
 };
 
 }  // namespace headless
