@@ -14,9 +14,11 @@ constexpr shell::proc_result handled{};
 }  // namespace
 
 additions::additions(game_engine& engine, platform::companion_services& host, platform::sound& sound)
-    : engine_(engine), host_(host), sound_(sound), files_(engine) {
+    : engine_(engine), host_(host), sound_(sound), files_(engine), keeper_(engine, files_) {
     host_.check_sound_item(sound_on_);
     followers_.follow(files_);
+    // After the records: the game is saved with the turns counted so far.
+    followers_.follow(keeper_);
     engine_.observer = &followers_;
 }
 
@@ -30,6 +32,12 @@ void additions::before_setup() {
     switch_sound(files_.restore_setup());
 }
 
+bool additions::resume_unfinished_game() {
+    // The remembered set-up and sound first, as the first set-up dialog would have them.
+    before_setup();
+    return keeper_.offer_resume();
+}
+
 void additions::after_setup() {
     files_.count_turns_afresh();
     files_.remember_setup(sound_on_);
@@ -37,6 +45,7 @@ void additions::after_setup() {
 
 shell::proc_result additions::window_proc(std::uint32_t message, std::uintptr_t wparam,
                                           std::intptr_t lparam) {
+    const game_keeper::message_span saving_after(keeper_);
     switch (message) {
         case msg::wm_keydown:
             if (wparam == msg::vk_up || wparam == msg::vk_down) {

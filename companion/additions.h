@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "companion/game_followers.h"
+#include "companion/game_keeper.h"
 #include "companion/keyboard_selection.h"
 #include "companion/player_files.h"
 #include "platform/companion_services.h"
@@ -36,6 +37,9 @@ public:
     // and after each, when a game starts, the set-up remembered.
     void before_setup();
     void after_setup();
+    // At the start, in place of the first set-up dialog and its new game: the
+    // unfinished game of an earlier run, when there is one and the player takes it up.
+    bool resume_unfinished_game();
 
     bool sound_on() const { return sound_on_; }
 
@@ -50,6 +54,7 @@ private:
     platform::sound& sound_;
     keyboard_selection selection_;
     player_files files_;
+    game_keeper keeper_;
     game_followers followers_;
     bool sound_on_ = true;
     bool restored_ = false;
