@@ -13,7 +13,11 @@ fs::path set_saved_game_aside(const fs::path& folder, std::string_view kind, std
     const fs::path path = folder / saved_game_file_name;
     for (int n = 1;; ++n) {
         fs::path aside = path;
-        aside += "." + std::string(kind) + "-" + std::to_string(n);
+        std::string suffix = ".";
+        suffix += kind;
+        suffix += '-';
+        suffix += std::to_string(n);
+        aside += suffix;
         std::error_code code;
         const fs::file_type type = fs::symlink_status(aside, code).type();
         if (type == fs::file_type::none) {

@@ -20,7 +20,10 @@ constexpr const char* header =
 
 std::string numbers(const auto& values) {
     std::string text;
-    for (const auto v : values) text += " " + std::to_string(v);
+    for (const auto v : values) {
+        text += ' ';
+        text += std::to_string(v);
+    }
     return text;
 }
 
