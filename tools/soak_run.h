@@ -17,6 +17,7 @@ struct soak_report {
     std::uint64_t steps = 0;   // quick computers' steps run by the loop
     std::uint64_t games = 0;
     std::uint64_t runs = 0;  // starts of the program
+    std::uint64_t resumes = 0;  // starts that took up the saved game of a killed or closed one
     int mixes_played = 0;    // seat mixes that started at least one game
     int mixes = 0;           // every mix the set-up accepts
     std::string memory;      // the heap at the games' starts

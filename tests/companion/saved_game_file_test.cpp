@@ -71,13 +71,19 @@ const damage_case damage_cases[] = {
     {"without_its_end", [](const std::string& t) { return replaced(t, "end\n", ""); }, "ends too early"},
     {"of_a_later_version", [](const std::string& t) { return replaced(t, "game 1\n", "game 2\n"); },
      "another version"},
-    {"not_a_game_at_all", [](const std::string&) { return std::string("\x7f" "ELF\x02\x01\x01"); },
+    {"not_a_game_at_all",
+     [](const std::string&) {
+         return std::string(
+             "\x7f"
+             "ELF\x02\x01\x01");
+     },
      "not a saved game"},
     {"a_word_for_a_number", [](const std::string& t) { return replaced(t, "pace 1", "pace one"); },
      "not a number"},
     {"a_number_too_large", [](const std::string& t) { return replaced(t, "4000000000", "40000000000"); },
      "not a number"},
-    {"a_negative_seat", [](const std::string& t) { return replaced(t, "current-player 0", "current-player -1"); },
+    {"a_negative_seat",
+     [](const std::string& t) { return replaced(t, "current-player 0", "current-player -1"); },
      "not a number"},
     {"a_missing_value", [](const std::string& t) { return replaced(t, "dice 1 3 4 6", "dice 1 3 4"); },
      "should hold 4 values"},
@@ -107,14 +113,17 @@ const damage_case damage_cases[] = {
     {"a_die_of_seven", [](const std::string& t) { return replaced(t, "dice 1 3 4 6", "dice 1 3 4 7"); },
      "without a roll"},
     {"a_choice_before_any_roll",
-     [](const std::string& t) { return replaced(t, "rolls-this-turn 1", "rolls-this-turn 0"); }, "without a roll"},
+     [](const std::string& t) { return replaced(t, "rolls-this-turn 1", "rolls-this-turn 0"); },
+     "without a roll"},
     {"turns_that_do_not_fit_the_seat",
      [](const std::string& t) { return replaced(t, "turns 2 1 0 0", "turns 2 2 0 0"); }, "counts of turns"},
     {"a_lying_count_of_sheet_lines",
-     [](const std::string& t) { return replaced(t, "sheet-lines 2", "sheet-lines 4000000000"); }, "expected sheet"},
+     [](const std::string& t) { return replaced(t, "sheet-lines 2", "sheet-lines 4000000000"); },
+     "expected sheet"},
     {"more_after_the_end", [](const std::string& t) { return t + "seats 2\n"; }, "more follows"},
     {"larger_than_a_mebibyte",
-     [](const std::string& t) { return replaced(t, "\n", "\n#" + std::string(2 << 20, ' ') + "\n"); }, "1 MiB"},
+     [](const std::string& t) { return replaced(t, "\n", "\n#" + std::string(2 << 20, ' ') + "\n"); },
+     "1 MiB"},
 };
 
 class damaged_file : public ::testing::TestWithParam<damage_case> {};

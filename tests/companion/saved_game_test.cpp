@@ -10,9 +10,9 @@
 
 #include "companion/game_restore.h"
 #include "companion/saved_game_file.h"
-#include "tests/companion/temp_folder.h"
 #include "engine/game_settings.h"
 #include "platform/headless/headless_platform.h"
+#include "tests/companion/temp_folder.h"
 
 namespace {
 
@@ -118,7 +118,8 @@ const reached_case reached_cases[] = {
     {"awaiting_a_choice", 2, [](const game_engine& e) { return e.phase == choosing; }},
     {"awaiting_roll_or_stop_mid_turn", 3,
      [](const game_engine& e) { return e.phase == roll_or_stop && e.rolls_this_turn > 1; }},
-    {"a_later_turn_begun", 2, [](const game_engine& e) { return e.rolls_this_turn == 0 && e.current_player == 1; }},
+    {"a_later_turn_begun", 2,
+     [](const game_engine& e) { return e.rolls_this_turn == 0 && e.current_player == 1; }},
     {"right_after_a_claim", 2, [](const game_engine& e) { return e.rolls_this_turn == 0 && claimed_any(e); }},
     {"four_seats_three_markers_out", 4,
      [](const game_engine& e) { return e.phase == choosing && e.markers[2].column != 0; }},
