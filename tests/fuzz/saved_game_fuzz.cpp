@@ -92,53 +92,70 @@ void read(std::string_view text) {
         return;
     }
     check_engine(p.engine);
-    // A few moves on, by slow computers in every seat: the rules hold after each.
+    // A move on, by slow computers in every seat: the rules hold after it.
     settings().seat_is_human = {};
     settings().computer_pace = 0;
-    for (int step = 0; step < 3 && !p.window.quit_posted; ++step) {
-        p.engine.handle_enter();
-        if (p.engine.game_state == playing && !p.window.quit_posted) check_engine(p.engine);
-    }
+    p.engine.handle_enter();
+    if (!p.window.quit_posted) check_engine(p.engine);
     p.window.quit_posted = false;
 }
 
-// A whole saved game of three seats, for the bytes to replace one line of.
-const std::string& a_game() {
-    static const std::string text = [] {
-        companion::saved_game g;
-        g.seats = {{true, "", "Ana"}, {false, "standard", "Ben"}, {false, "expert", "Cy"}};
-        g.current_player = 1;
-        g.rolls_this_turn = 2;
-        g.phase = choosing;
-        g.dice = {2, 3, 5, 6};
-        g.markers[0] = {8, 2};
-        g.progress = {{}, {}, {}};
-        g.progress[0][4] = 7;
-        g.progress[1][8] = 1;
-        g.progress[2][6] = 4;
-        g.turns = {5, 5, 4, 0};
-        g.dice_state = 77;
-        g.sheet_lines = {"a line"};
-        return companion::format_saved_game(g);
-    }();
-    return text;
+// The bytes, one at a time; zeros once they run out.
+class byte_source {
+public:
+    byte_source(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::uint32_t next() { return at_ < size_ ? data_[at_++] : 0; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_, at_ = 0;
+};
+
+// A game made of the bytes' values, mostly near the rules, so that many are
+// games to play on from and the rest fail one rule or another.
+companion::saved_game game_of(byte_source& in) {
+    constexpr const char* levels[] = {"", "easy", "standard", "expert"};
+    companion::saved_game g;
+    const std::uint32_t seats = 2 + in.next() % 3;
+    for (std::uint32_t seat = 0; seat < seats; ++seat) {
+        const bool human = in.next() & 1;
+        g.seats.push_back({human, human ? "" : levels[1 + in.next() % 3], "Seat " + std::to_string(seat)});
+    }
+    g.computer_pace = std::int32_t(in.next() % 2);
+    g.columns_to_win = 1 + in.next() % 4;
+    g.players_made_for = 1 + in.next() % 4;
+    g.current_player = in.next() % seats;
+    g.phase = std::int32_t(in.next() % 2);
+    g.rolls_this_turn = g.phase == choosing ? 1 + in.next() % 3 : in.next() % 3;
+    for (auto& d : g.dice) d = std::int32_t(1 + in.next() % 6);
+    g.progress.assign(seats, {});
+    for (auto& row : g.progress)
+        for (int c = 2; c <= 12; ++c) {
+            const std::uint32_t b = in.next();
+            row[c] = b < 160 ? 0 : b % std::uint32_t(column_table[c].height + 1);
+        }
+    const std::uint32_t used = in.next() % 4;
+    for (std::uint32_t i = 0; i < used; ++i) {
+        const std::uint32_t column = 2 + in.next() % 11;
+        g.markers[i] = {column, g.progress[g.current_player][column] + 1 + in.next() % 3};
+    }
+    const std::uint32_t round = 1 + in.next() % 9;
+    for (std::uint32_t seat = 0; seat < seats; ++seat)
+        g.turns[seat] = seat <= g.current_player ? round : round - 1;
+    g.dice_state = in.next() | in.next() << 8 | in.next() << 16 | in.next() << 24;
+    return g;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
-    const std::string_view bytes(reinterpret_cast<const char*>(data) + 2, size - 2);
     if (data[0] & 1) {
-        read(bytes);
+        read(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
         return 0;
     }
-    // A good game with one of its lines replaced by the bytes.
-    std::string text = a_game();
-    std::size_t start = 0;
-    for (int line = data[1] % 24; line > 0 && start < text.size(); --line) start = text.find('\n', start) + 1;
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    text.replace(start, end - start, bytes);
-    read(text);
+    // A game near the rules, written as the program writes it.
+    byte_source in(data + 1, size - 1);
+    read(companion::format_saved_game(game_of(in)));
     return 0;
 }
