@@ -72,7 +72,13 @@ MAIN=$(e2e_wait_window Zarvelin)
 e2e_board_origin
 wait_same_board "$before" "the resumed board is not the board that was killed"
 echo "killed and resumed: the same board"
+dice_before=$(e2e_board_area_sum 446 30 38 188)
 e2e_key "$MAIN" s
+n=0
+until [[ $(e2e_board_area_sum 446 30 38 188) != "$dice_before" ]]; do
+    ((n++ < TIMEOUT * 5)) || fail "the computer did not roll after the resumed turn was banked"
+    sleep 0.2
+done
 e2e_wait_board_pixel 380 392 $SEAT_1 "the turn back with Player 1 after the computer's"
 e2e_wait_board_pixel 425 413 $HIGHLIGHT "the Roll button for Player 1"
 roll_for_choices
