@@ -6,18 +6,21 @@
 #include "engine/game_engine.h"
 #include "platform/user_files.h"
 
-std::optional<companion::saved_game> saved_game_in_folder() {
+std::optional<companion::saved_game> saved_game_in_folder(std::string& fault) {
     std::string error;
     const auto folder = platform::user_files_folder(error);
     if (folder.empty()) return std::nullopt;
+    // Only a look: the program itself finds the file as it was.
+    const auto file = companion::read_file_bounded(folder / companion::saved_game_file_name,
+                                                   companion::saved_game_file_limit);
+    if (file.outcome == companion::bounded_read::missing) return std::nullopt;
     companion::saved_game game;
-    std::string ignored;
-    // Only a look: a copy, so that the program itself finds the file as it was.
-    const auto bytes = companion::read_file_bounded(folder / companion::saved_game_file_name,
-                                                    companion::saved_game_file_limit);
-    if (bytes.outcome != companion::bounded_read::whole) return std::nullopt;
-    if (!companion::parse_saved_game(bytes.bytes, game, ignored)) return std::nullopt;
-    return game;
+    std::string why = "it cannot be read whole";
+    if (file.outcome == companion::bounded_read::whole && companion::parse_saved_game(file.bytes, game, why))
+        return game;
+    // The soak never damages the file: whatever is there, the program wrote.
+    fault = "the program's own saved game is refused: " + why;
+    return std::nullopt;
 }
 
 std::string check_resumed(const game_engine& engine, const companion::saved_game& saved) {

@@ -10,8 +10,9 @@
 
 class game_engine;
 
-// The saved game the next start will find in the user's folder, if any can be read.
-std::optional<companion::saved_game> saved_game_in_folder();
+// The saved game the next start will find in the user's folder, if any; a
+// file there that the program itself would refuse is a fault, in fault.
+std::optional<companion::saved_game> saved_game_in_folder(std::string& fault);
 
 // The engine after "Resume Game" was answered Yes: the saved position in every field.
 std::string check_resumed(const game_engine& engine, const companion::saved_game& saved);

@@ -193,7 +193,9 @@ void soak_program::click_somewhere() {
 
 // The start takes up the game a killed or closed start left, or sets it aside.
 bool soak_program::resume_unfinished_game() {
-    const auto saved = saved_game_in_folder();
+    std::string fault;
+    const auto saved = saved_game_in_folder(fault);
+    s.fail(fault);
     if (!additions.resume_unfinished_game()) return false;
     if (!saved) s.fail("a game was resumed from a file that cannot be read");
     if (!s.broken()) s.fail(check_resumed(engine, *saved));

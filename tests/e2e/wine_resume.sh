@@ -42,8 +42,10 @@ saved=$(find "$WINEPREFIX/drive_c/users" -path '*Zarvelin/saved-game.txt' | head
 [ -s "$saved" ] || fail "no game was saved in %APPDATA%\\Zarvelin"
 pass "a roll and a choice, saved as $saved"
 
-# Killed outright: the Wine server and its programs go at once.
-wineserver -k9
+# Killed outright: SIGKILL to the program's own process, the child of its runner.
+program=$(pgrep -P "${program_pids[0]}" | head -n 1)
+[ -n "$program" ] || fail "the program's process was not found"
+kill -KILL "$program"
 wait_until 60 "the program to end" program_ended first
 wait_until 60 "the window to go" window_gone Zarvelin
 
