@@ -157,4 +157,26 @@ TEST_P(restored_position, is_the_same_position_with_the_same_future) {
 INSTANTIATE_TEST_SUITE_P(saved_game, restored_position, ::testing::ValuesIn(reached_cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The players are kept while the number of seats stays, and their threshold
+// comes from the columns to win of the game they were made for: a game of 4
+// after a game of 3 is played by players made for 3, and so is it resumed.
+TEST(saved_game, computer_players_are_made_as_the_saved_run_made_them) {
+    slow_computers();
+    auto first = std::make_unique<program>();
+    first->engine.new_game(2, 3);
+    first->engine.new_game(2, 4);
+    ASSERT_EQ(companion::players_made_for(first->engine), 3u);
+    const std::string text = companion::format_saved_game(
+        companion::capture_game(first->engine, {1, 0, 0, 0}, companion::players_made_for(first->engine)));
+    first.reset();
+
+    program second;
+    companion::saved_game game;
+    std::string why;
+    ASSERT_TRUE(companion::parse_saved_game(text, game, why)) << why;
+    ASSERT_TRUE(companion::restore_game(second.engine, game, why)) << why;
+    EXPECT_EQ(second.engine.columns_to_win, 4u);
+    EXPECT_EQ(companion::players_made_for(second.engine), 3u);
+}
+
 }  // namespace
