@@ -27,7 +27,10 @@ public:
 
     // Spans one window message. A roll's outcome is only settled once the
     // engine has set the phase it leads to, which it does after telling its
-    // observers; it is saved when the message that rolled is done.
+    // observers; it is saved when the message that rolled is done. A quick
+    // computer rolls between messages: its roll is saved with the choice that
+    // follows it, and a kill in between resumes before the roll, with the
+    // same dice still to come.
     class message_span {
     public:
         explicit message_span(game_keeper& keeper) : keeper_(keeper) { ++keeper_.depth_; }
