@@ -26,7 +26,8 @@ additions::additions(game_engine& engine, platform::companion_services& host, pl
       files_(engine, levels_),
       hint_item_(engine, host),
       sheet_(engine),
-      sheet_view_(sheet_, engine.drawing_objects()) {
+      sheet_view_(sheet_, engine.drawing_objects()),
+      keeper_(engine, {files_, levels_, rotation_, sheet_}) {
     host_.check_sound_item(sound_on_);
     followers_.follow(files_);
     followers_.follow(hint_item_);
@@ -35,6 +36,9 @@ additions::additions(game_engine& engine, platform::companion_services& host, pl
         if (sheet_shown_) host_.sheet_changed();
     });
     sheet_view_.on_save([this] { save_log(); });
+    // After the records and the sheet: the game is saved with the turns
+    // counted so far and the sheet's log as it stands.
+    followers_.follow(keeper_);
     engine_.observer = &followers_;
     engine_.view->player_maker = &levels_;
     engine_.start_choice = &rotation_;
@@ -63,6 +67,12 @@ void additions::before_setup() {
     if (files_.score_sheet_open()) show_score_sheet(true);
 }
 
+bool additions::resume_unfinished_game() {
+    // The remembered set-up and sound first, as the first set-up dialog would have them.
+    before_setup();
+    return keeper_.offer_resume();
+}
+
 void additions::after_setup() {
     files_.count_turns_afresh();
     sheet_.start_afresh();
@@ -79,6 +89,7 @@ void additions::remember_setup() {
 
 shell::proc_result additions::window_proc(std::uint32_t message, std::uintptr_t wparam,
                                           std::intptr_t lparam) {
+    const game_keeper::message_span saving_after(keeper_);
     switch (message) {
         case msg::wm_keydown:
             if (wparam == msg::vk_up || wparam == msg::vk_down) {

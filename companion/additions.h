@@ -11,6 +11,7 @@
 #include "companion/computer_levels.h"
 #include "companion/game_followers.h"
 #include "companion/hint_item.h"
+#include "companion/game_keeper.h"
 #include "companion/keyboard_selection.h"
 #include "companion/player_files.h"
 #include "companion/start_rotation.h"
@@ -41,6 +42,9 @@ public:
     // and after each, when a game starts, the set-up remembered.
     void before_setup();
     void after_setup();
+    // At the start, in place of the first set-up dialog and its new game: the
+    // unfinished game of an earlier run, when there is one and the player takes it up.
+    bool resume_unfinished_game();
 
     bool sound_on() const { return sound_on_; }
     // The Game menu's choices; each reaches the next game.
@@ -70,6 +74,7 @@ private:
     hint_item hint_item_;
     score_sheet sheet_;
     score_sheet_view sheet_view_;
+    game_keeper keeper_;
     bool sheet_shown_ = false;
     bool sound_on_ = true;
     bool restored_ = false;

@@ -17,6 +17,9 @@ namespace companion {
 class computer_levels final : public seat_player_maker {
 public:
     void choose(computer_level level) { chosen_ = level; }
+    // A resumed game goes on at the level it was played at, whatever the menu
+    // says now: the players made next are made for it, once.
+    void resume_at(computer_level level) { resumed_ = level; }
     computer_level chosen() const { return chosen_; }
     // The level the computer seats of the game under way play.
     computer_level in_play() const { return made_ ? made_->level : computer_level::standard; }
@@ -36,9 +39,10 @@ private:
         std::array<bool, 4> computers;
         bool operator==(const players_for&) const = default;
     };
-    players_for wanted() const;
+    players_for wanted(computer_level level) const;
 
     computer_level chosen_ = computer_level::standard;
+    std::optional<computer_level> resumed_;
     std::optional<players_for> made_;
     std::uint64_t sets_made_ = 0;
 };

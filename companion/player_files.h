@@ -33,6 +33,9 @@ public:
     void set_score_sheet_open(bool open) { score_sheet_open_ = open; }
     // A game starts from the set-up dialog: its turns count from nothing.
     void count_turns_afresh() { turns_ = {}; }
+    // The turns each seat has begun in this game; a resumed game counts on from its own.
+    const std::array<std::uint32_t, 4>& turns() const { return turns_; }
+    void count_turns_from(const std::array<std::uint32_t, 4>& turns) { turns_ = turns; }
     // The records, best first, as a table for a fixed-width font.
     std::string records_text();
 

@@ -23,6 +23,9 @@ public:
         return seat;
     }
 
+    // A resumed game began with seat: the next game starts after it.
+    void resumed(std::uint32_t seat) { last_ = seat; }
+
 private:
     bool on_ = false;
     std::optional<std::uint32_t> last_;

@@ -12,6 +12,8 @@ public:
         return (state_ >> 16) & 0x7fff;
     }
     int die() { return int(draw() % 6) + 1; }
+    // The state the next draw starts from; seed() with it goes on with the same dice.
+    std::uint32_t state() const { return state_; }
 
 private:
     std::uint32_t state_ = 1;

@@ -55,6 +55,8 @@ public:
     void set_window(platform::window* w) { window = w; }
     void set_devices(const devices& d) { devices_ = d; }
     void seed_dice(std::uint32_t seed) { random.seed(seed); }
+    // Where the dice stand: seed_dice() with it goes on with the same future rolls.
+    std::uint32_t dice_state() const { return random.state(); }
     void create_drawing_objects();
     void delete_drawing_objects();
     // The brushes and pen made at start-up (the Windows window class erases with the background brush).

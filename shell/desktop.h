@@ -31,6 +31,9 @@ public:
     virtual void mark_running_instance() = 0;
     virtual bool has_menu() = 0;
     virtual void show_main_window() = 0;
+    // Addition: an unfinished game of an earlier run, taken up in place of the
+    // first set-up dialog and new game; true when it is on the board.
+    virtual bool resume_unfinished_game() { return false; }
     // Runs until post_quit; returns its exit code.
     virtual int run_message_loop(game_engine& engine) = 0;
     // A start-up failure: an "Error" box where one can be shown, standard error always.

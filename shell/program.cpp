@@ -40,8 +40,11 @@ int run_program(desktop& d, game_engine& engine) {
     d.show_main_window();
     engine.set_window(window);
 
-    window->run_dialog(platform::dialog_template::setup);
-    engine.new_game(s.setup_player_count, std::uint32_t(s.setup_columns_to_win));
+    // Addition: an unfinished game saved by an earlier run may be taken up instead.
+    if (!d.resume_unfinished_game()) {
+        window->run_dialog(platform::dialog_template::setup);
+        engine.new_game(s.setup_player_count, std::uint32_t(s.setup_columns_to_win));
+    }
 
     int exit_code = d.run_message_loop(engine);
     engine.delete_drawing_objects();

@@ -5,7 +5,8 @@
 #include "tools/decimal_option.h"
 
 const char* const arena_usage =
-    "usage: zarvelin-arena [--seats N] [--columns-to-win K] [--games G] [--seed S] [--trace]";
+    "usage: zarvelin-arena [--seats N] [--columns-to-win K] [--games G] [--seed S] [--trace]\n"
+    "       zarvelin-arena --resume-check [--columns-to-win K] [--games G] [--seed S]";
 
 std::optional<arena_options> parse_arena_options(int argc, const char* const* argv,
                                                  std::uint32_t default_seed, std::string& error) {
@@ -26,6 +27,10 @@ std::optional<arena_options> parse_arena_options(int argc, const char* const* ar
         const std::string option = argv[i];
         if (option == "--trace") {
             options.trace = true;
+            continue;
+        }
+        if (option == "--resume-check") {
+            options.resume_check = true;
             continue;
         }
         const numeric* match = nullptr;

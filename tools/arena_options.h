@@ -1,5 +1,6 @@
 // The match runner's command line:
 //   zarvelin-arena [--seats N] [--columns-to-win K] [--games G] [--seed S] [--trace]
+//   zarvelin-arena --resume-check [--columns-to-win K] [--games G] [--seed S]
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@ struct arena_options {
     std::uint32_t games = 1;
     std::uint32_t seed = 0;
     bool trace = false;
+    bool resume_check = false;  // saved and resumed games against uninterrupted ones
 };
 
 // The options, or the reason they are refused in `error`. `default_seed` is

@@ -18,6 +18,7 @@
 #include "tools/soak_dialogs.h"
 #include "tools/soak_memory.h"
 #include "tools/soak_panel.h"
+#include "tools/soak_resume.h"
 
 namespace {
 
@@ -72,10 +73,13 @@ public:
     void mark_running_instance() override {}
     bool has_menu() override { return true; }
     void show_main_window() override {}
+    bool resume_unfinished_game() override;
     int run_message_loop(game_engine& e) override;
     void show_error(std::string_view text) override { s.fail("the start failed: " + std::string(text)); }
 
     int live_drawing_objects() const { return graphics.live_objects; }
+    // The program was killed: nothing of it ran to its end.
+    bool killed = false;
 
 private:
     // The window's messages pass through the additions, as in the desktop programs.
@@ -121,9 +125,10 @@ int soak_program::run_message_loop(game_engine&) {
     // yet, so seeding them here again makes the whole run follow the soak's seed.
     engine.seed_dice(std::uint32_t(s.random.next()));
     after_event();
-    while (!window.quit_posted && !s.done()) {
+    while (!window.quit_posted && !s.done() && !killed) {
         ++s.report.events;
         deliver_input();
+        if (killed) break;
         after_event();
         // The desktop's loop runs a due step once the window is served; here
         // the next input sometimes comes first.
@@ -163,6 +168,8 @@ void soak_program::deliver_input() {
         send(msg::wm_command, msg::cmd_exit);
     } else if (r < 9910) {
         send(msg::wm_syscommand, msg::sc_close | s.random.below(16));  // the close box, Alt+F4
+    } else if (r >= 9990 && r < 9999) {
+        killed = true;  // at once, as a kill or a power cut: only the saved file is left
     } else if (r < 9999) {
         // Messages and commands the program passes on or ignores.
         const std::uint32_t others[] = {msg::wm_syscommand, msg::wm_command, 0x0200, msg::wm_close};
@@ -184,6 +191,21 @@ void soak_program::click_somewhere() {
         x = int(s.random.below(0x10000)), y = int(s.random.below(0x10000));
     }
     send(s.random.chance(800) ? msg::wm_lbuttondown : msg::wm_rbuttondown, 0, msg::make_point_lparam(x, y));
+}
+
+// The start takes up the game a killed or closed start left, or sets it aside.
+bool soak_program::resume_unfinished_game() {
+    std::string fault;
+    const auto saved = saved_game_in_folder(fault);
+    s.fail(fault);
+    if (!additions.resume_unfinished_game()) return false;
+    if (!saved) s.fail("a game was resumed from a file that cannot be read");
+    if (!s.broken()) s.fail(check_resumed(engine, *saved));
+    ++s.report.resumes;
+    last_seats = engine.player_count;
+    last_sets = additions.player_sets_made();
+    if (saved) last_first = int(companion::first_seat(*saved));
+    return true;
 }
 
 void soak_program::run_dialog(platform::dialog_template which) {
@@ -225,6 +247,7 @@ answer soak_program::answer_box(const headless::message_box_call& box) {
             s.fail("\"Are you sure you want to roll?\" asked out of place");
         return pick(500, answer::yes, answer::no);
     }
+    if (box.caption == "Resume Game") return pick(800, answer::yes, answer::no);
     if (is_addition_box(box.caption)) {
         s.fail(check_addition_box(engine, box.caption));
         return answer::ok;
@@ -248,7 +271,8 @@ void soak_program::after_event() {
         game_started = false;
         ++s.report.games;
         ++games_here;
-        if (s.played[std::size_t(mix)]++ == 0) ++s.report.mixes_played;
+        // A resumed game's next game has a mix no set-up dialog of this start chose.
+        if (mix >= 0 && s.played[std::size_t(mix)]++ == 0) ++s.report.mixes_played;
         // Taking turns to start: the seat after the last game's first.
         const std::uint32_t first_seat = additions.take_turns_starting() && last_first >= 0
                                              ? std::uint32_t(last_first + 1) % engine.player_count

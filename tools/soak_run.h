@@ -21,6 +21,8 @@ struct soak_report {
     int mixes = 0;           // every mix the set-up accepts
     std::string memory;      // the heap at the games' starts
     std::string fault;       // the first broken rule; empty when every rule held
+    // Starts that took up the saved game of a killed or closed start.
+    std::uint64_t resumes = 0;
 };
 
 // Runs until `options.events` events have been delivered or a rule breaks;

@@ -10,6 +10,24 @@
 
 #include "tools/arena_match.h"
 #include "tools/arena_options.h"
+#include "tools/arena_resume_check.h"
+
+namespace {
+
+int resume_check(const arena_options& options) {
+    const auto start = std::chrono::steady_clock::now();
+    const resume_check_result result = run_resume_check(options, stdout);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!result.fault.empty()) {
+        std::fprintf(stderr, "zarvelin-arena: a resumed game differs: %s\n", result.fault.c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "%d games resumed %ld times, each the same game, in %.1f s\n", result.games,
+                 result.resumes, seconds);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::string error;
@@ -24,6 +42,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zarvelin-arena: standard output is closed\n");
         return 1;
     }
+    if (options->resume_check) return resume_check(*options);
     const auto start = std::chrono::steady_clock::now();
     const arena_result result = run_match(*options, stdout);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

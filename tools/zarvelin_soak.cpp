@@ -19,9 +19,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The additions remember the set-up and the records in the user's folder:
-    // the soak's are a folder of its own, gone afterwards.
-    char folder[] = "/tmp/zarvelin-soak-XXXXXX";
-    if (!mkdtemp(folder)) {
+    // the soak's are a folder of its own, gone afterwards. The game is saved
+    // at every move and forced to the disk: in memory (/dev/shm) when there is
+    // such a folder, the soak is not held up by the disk.
+    char shm_folder[] = "/dev/shm/zarvelin-soak-XXXXXX";
+    char tmp_folder[] = "/tmp/zarvelin-soak-XXXXXX";
+    char* folder = mkdtemp(shm_folder) ? shm_folder : tmp_folder;
+    if (folder == tmp_folder && !mkdtemp(tmp_folder)) {
         std::perror("zarvelin-soak: a folder for the remembered files");
         return 1;
     }
@@ -55,6 +59,7 @@ int main(int argc, char** argv) {
                 " starts, %d of %d seat mixes, in %.1f s (%.0f events/s)\n",
                 r.events, r.steps, r.games, r.runs, r.mixes_played, r.mixes, seconds,
                 double(r.events) / seconds);
+    std::printf("%" PRIu64 " games resumed after a kill or a close\n", r.resumes);
     std::printf("heap at the games' starts: %s\n", r.memory.c_str());
     if (!r.fault.empty()) {
         std::printf("BROKEN: %s\n", r.fault.c_str());

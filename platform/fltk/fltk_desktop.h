@@ -28,6 +28,7 @@ public:
     void mark_running_instance() override;
     bool has_menu() override { return window_ && window_->has_menu(); }
     void show_main_window() override;
+    bool resume_unfinished_game() override { return window_->additions().resume_unfinished_game(); }
     int run_message_loop(game_engine&) override { return window_->run_message_loop(); }
     void show_error(std::string_view text) override;
 

@@ -37,6 +37,7 @@ public:
     void mark_running_instance() override;
     bool has_menu() override;
     void show_main_window() override;
+    bool resume_unfinished_game() override { return additions_->resume_unfinished_game(); }
     int run_message_loop(game_engine& engine) override;
     void show_error(std::string_view text) override;
 

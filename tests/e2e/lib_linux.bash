@@ -85,8 +85,11 @@ e2e_silent_peer() {
 }
 
 # Starts the program in the background; its exit status lands in $WORK/status.
+# Each start begins afresh, without the unfinished game of an earlier start,
+# unless the test keeps it (E2E_KEEP_SAVED_GAME=1, as linux_resume.sh does).
 e2e_start_game() {
     rm -f "$WORK/status"
+    [[ ${E2E_KEEP_SAVED_GAME:-0} == 1 ]] || rm -f "${XDG_CONFIG_HOME:?}/zarvelin/saved-game.txt"
     (
         "$ZARVELIN" >"$WORK/game.log" 2>&1 &
         echo $! >"$WORK/pid"

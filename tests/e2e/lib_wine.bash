@@ -77,8 +77,11 @@ start_wine() {
 }
 
 # start_program NAME: runs the exe in the background; its exit status lands in $work/NAME.status.
+# Each start begins afresh, without the unfinished game of an earlier start,
+# unless the test keeps it (keep_saved_game=1, as wine_resume.sh does).
 start_program() {
     local name=$1
+    [ "${keep_saved_game:-0}" = 1 ] || find "$WINEPREFIX/drive_c/users" -path '*Zarvelin/saved-game.txt' -delete 2>/dev/null || true
     (
         set +e
         wine "$exe" >"$work/$name.log" 2>&1
