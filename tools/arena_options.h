@@ -1,10 +1,14 @@
 // The match runner's command line:
 //   zarvelin-arena [--seats N] [--columns-to-win K] [--games G] [--seed S] [--trace]
+//                  [--levels L1,L2,...] [--rotate-start]
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "strategy/computer_level.h"
 
 struct arena_options {
     std::uint32_t seats = 2;
@@ -12,6 +16,8 @@ struct arena_options {
     std::uint32_t games = 1;
     std::uint32_t seed = 0;
     bool trace = false;
+    std::vector<computer_level> levels;  // one per seat; all standard unless --levels says otherwise
+    bool rotate_start = false;           // each game starts with the seat after the last game's first
 };
 
 // The options, or the reason they are refused in `error`. `default_seed` is
