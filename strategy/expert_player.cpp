@@ -5,6 +5,7 @@
 #include "players/game_ui.h"
 #include "players/vl_game.h"
 #include "strategy/dice_multiset.h"
+#include "strategy/last_columns_play.h"
 
 namespace {
 
@@ -27,6 +28,12 @@ double bust_chance(const game_snapshot& s) {
         if (q.choice_count == 0) busts += roll.weight;
     }
     return busts * one_in_1296;
+}
+
+bool all_markers_out(const game_snapshot& s) { return s.markers[2].column != 0; }
+
+std::array<int, 3> marker_positions(const game_snapshot& s) {
+    return {s.markers[0].position, s.markers[1].position, s.markers[2].position};
 }
 
 }  // namespace
@@ -58,28 +65,6 @@ double expert_player::roll_on_value(const game_snapshot& s, int columns_to_win) 
     return total * one_in_1296;
 }
 
-// Rolling on until a marker tops its column, as the look-ahead would: with
-// its odds the marker closest to the top claims its column, else a bust
-// loses the turn. Once a marker stands on a top square there is nothing more to claim.
-double expert_player::push_on_value(const game_snapshot& s, int columns_to_win) const {
-    if (topped_markers(s) > 0) return 0.0;
-    const float odds = search->odds(s);
-    game_snapshot q = s;
-    snapshot_marker* closest = nullptr;
-    double least = 1e9;
-    for (auto& m : q.markers) {
-        if (m.column == 0) break;
-        const double cost = (height_of(m.column) - m.position) / column_chance(m.column);
-        if (cost < least) {
-            least = cost;
-            closest = &m;
-        }
-    }
-    closest->position = height_of(closest->column);
-    const double busted = race_after(s, false, columns_to_win, parameters.race).win_chance;
-    return odds * race_after(q, true, columns_to_win, parameters.race).win_chance + (1.0 - odds) * busted;
-}
-
 expert_reasons expert_player::reasons() {
     const game_snapshot s = game_snapshot::take();
     expert_reasons r = weigh(s, vl_game::instance()->columns_to_win());
@@ -93,27 +78,30 @@ expert_reasons expert_player::weigh(const game_snapshot& s, int columns_to_win) 
     r.squares_at_stake = squares_climbed(s);
     r.bust_chance = bust_chance(s);
     const race_standing banked = race_after(s, true, columns_to_win, parameters.race);
-    r.win_if_stop = banked.win_chance;
-    r.win_if_roll = roll_on_value(s, columns_to_win);
-    if (parameters.push && s.markers[0].column != 0)
-        r.win_if_roll = std::max(r.win_if_roll, push_on_value(s, columns_to_win));
-    double nearest = 1.0;
+    double likeliest = 0.0;
     for (int seat = 0; seat < s.seats; ++seat) {
-        const double turns = banked.turns_to_win[std::size_t(seat)];
-        if (seat != s.current_player && turns <= nearest) {
-            nearest = turns;
+        const double chance = banked.next_turn_win[std::size_t(seat)];
+        if (seat != s.current_player && chance > likeliest) {
+            likeliest = chance;
             r.threatening_seat = seat;
         }
     }
+    if (all_markers_out(s)) {
+        last_columns_play play(s, columns_to_win, parameters.race);
+        r.win_if_stop = play.bank_value(marker_positions(s));
+        r.win_if_roll = play.roll_value(marker_positions(s));
+    } else {
+        r.win_if_stop = banked.win_chance;
+        r.win_if_roll = roll_on_value(s, columns_to_win);
+    }
     if (s.markers[0].column == 0) return r;  // nothing at risk before the turn's first move
     r.banking_wins = claimed_columns(s) + topped_markers(s) >= columns_to_win;
-    if (r.banking_wins) {
+    if (r.banking_wins)
         r.stop = true;
-    } else if (r.bust_chance == 0.0) {
+    else if (r.bust_chance == 0.0)
         r.stop = false;  // a roll that cannot bust only adds
-    } else {
-        r.stop = !(r.win_if_roll > r.win_if_stop * (1.0 - parameters.boldness));
-    }
+    else
+        r.stop = !(r.win_if_roll > r.win_if_stop);
     return r;
 }
 
@@ -122,16 +110,48 @@ int expert_player::wants_to_stop() {
 }
 
 int expert_player::best_move(const game_snapshot& s, int columns_to_win) {
-    if (!parameters.race_moves) return search->best_choice(s);
     if (s.choice_count == 1) return 0;
+    // A move after which a stop wins the game is the move.
     game_snapshot q = s;
-    int best = 0;
-    double best_value = -1.0;
     for (int i = 0; i < q.choice_count; ++i) {
         q.make_move(i);
-        const double stop = race_after(q, true, columns_to_win, parameters.race).win_chance;
-        const double value = std::max(stop, roll_on_value(q, columns_to_win));
+        const bool wins = claimed_columns(q) + topped_markers(q) >= columns_to_win;
         q.unmake_move(i);
+        if (wins) return i;
+    }
+    // Step 1. All markers out: the rest of the turn played exactly.
+    if (all_markers_out(s)) {
+        last_columns_play play(s, columns_to_win, parameters.race);
+        int best = 0;
+        double best_value = -1.0;
+        for (int i = 0; i < q.choice_count; ++i) {
+            q.make_move(i);
+            const double value = play.value(marker_positions(q));
+            q.unmake_move(i);
+            if (value > best_value) {
+                best_value = value;
+                best = i;
+            }
+        }
+        return best;
+    }
+    // Step 2. Markers still free: the look-ahead's chance of topping a column
+    // this turn (on a copy where topped columns count as fresh, as the
+    // standard level ranks its moves), plus what the move does to the race.
+    game_snapshot reopened = s;
+    completion_search::reopen_topped(reopened);
+    search->refresh_context(reopened);
+    const double before = race_after(s, false, columns_to_win, parameters.race).win_chance;
+    int best = 0;
+    double best_value = -1e9;
+    for (int i = 0; i < q.choice_count; ++i) {
+        reopened.make_move(i);
+        const double odds = search->completion_odds(reopened);
+        reopened.unmake_move(i);
+        q.make_move(i);
+        const double gain = race_after(q, true, columns_to_win, parameters.race).win_chance - before;
+        q.unmake_move(i);
+        const double value = odds + parameters.race_weight * gain;
         if (value > best_value) {
             best_value = value;
             best = i;

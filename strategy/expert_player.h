@@ -1,7 +1,9 @@
-// The expert computer: plays the race, not only the turn. It takes the
-// standard look-ahead's move unless a move changes the race more, and it
-// stops when banking now is worth more, in its estimate of the chance to win
-// the game, than one more roll.
+// The expert computer: plays the race, not only the turn. Every stop and
+// every move is weighed by its estimate of the chance to win the game (the
+// race of all seats, race_estimate.h). Once all three markers are out it
+// plays the rest of the turn exactly; before that it rolls on when one more
+// roll is worth more than a stop, and takes the standard look-ahead's move,
+// shifted by how much each move would change the race.
 #pragma once
 
 #include <memory>
@@ -13,11 +15,9 @@
 
 struct expert_parameters {
     race_parameters race;
-    // Rolling on keeps the choice of stopping later, worth this share of the
-    // chance to win at stake: one more roll is compared with a stop now plus it.
-    double boldness = 0.0;
-    bool race_moves = false;
-    bool push = true;
+    // How much a move's gain in the chance to win counts beside its chance of
+    // topping a column this turn, while markers are still free.
+    double race_weight = 1.0;
 };
 
 class expert_player final : public game_player {
@@ -29,12 +29,12 @@ public:
     int choose_column() override;
     const char* name() override { return "expert"; }
 
-    // The roll-or-stop answer with its reasons, for the position the view shows now.
+    // The roll-or-stop answer with its reasons, for the position the view shows
+    // now, at any moment of any seat's turn.
     expert_reasons reasons();
 
 private:
     expert_reasons weigh(const game_snapshot& s, int columns_to_win) const;
-    double push_on_value(const game_snapshot& s, int columns_to_win) const;
     double roll_on_value(const game_snapshot& s, int columns_to_win) const;
     int best_move(const game_snapshot& s, int columns_to_win);
 

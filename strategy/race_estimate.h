@@ -1,6 +1,8 @@
-// How the race stands: for every seat, how many turns it still needs to claim
-// the columns it lacks, and from that the current player's chance to win. The
-// expert weighs every stop and every move with it.
+// How the race stands. Each seat still needs some columns; a turn of its own
+// claims the next of them with a chance that grows as its progress there
+// nears the top. From those chances, with the opponents playing before our
+// next turn, follows the current player's chance to win the game. The expert
+// weighs every stop with it.
 #pragma once
 
 #include <array>
@@ -8,18 +10,18 @@
 #include "strategy/game_snapshot.h"
 
 struct race_parameters {
-    double columns_per_turn = 5.0;  // column appearances a turn is worth: turns = appearances / this
-    double sharpness = 1.6;         // how fast a lead in turns becomes a sure win
-    double tempo = 0.5;             // turns the opponents gain by playing before our next turn
+    // A column whose rest takes `a` appearances of its sum is claimed in one
+    // turn with the chance exp(-a / appearances_per_claim). Tuned in self-play
+    // against the standard level (tools/zarvelin_tune.cpp); the look-ahead's
+    // odds of a first turn (0.31) would give 16.8.
+    double appearances_per_claim = 12.0;
 };
 
 struct race_standing {
-    std::array<double, 5> turns_to_win{};  // per seat; far_away when it cannot win any more
-    bool won = false;                      // the current player has claimed enough
-    double win_chance = 0.0;               // the current player's
+    bool won = false;                         // the current player has claimed enough
+    double win_chance = 0.0;                  // the current player's
+    std::array<double, 5> next_turn_win{};    // per seat: the chance to win on its next turn
 };
-
-constexpr double far_away = 99.0;
 
 // The race as it would stand with the current player's markers banked
 // (`bank` true) or thrown away by a bust (`bank` false).

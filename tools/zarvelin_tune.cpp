@@ -3,12 +3,11 @@
 // share with its 95% interval. Every option takes a list of values; every
 // combination is tried on the same seeds, so trials compare on equal dice.
 //
-//   zarvelin-tune [--games G] [--seed S] [--columns-per-turn a,b,..] [--sharpness ..]
-//                 [--tempo ..] [--boldness ..]
+//   zarvelin-tune [--games G] [--seed S] [--appearances-per-claim a,b,..] [--race-weight a,b,..]
 //
-// Tune on one seed range and report on another: the runner's --seed and
-// --games pick the games, and a share measured on the seeds it was tuned on
-// flatters the parameters.
+// The expert plays seat A on the dice of seed S and seat B on those of S + 1.
+// Tune on one range of seeds and report on another: a share measured on the
+// seeds that chose the parameters flatters them.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -61,9 +60,8 @@ long expert_wins(const expert_parameters& parameters, std::uint32_t games, std::
 int main(int argc, char** argv) {
     const expert_parameters defaults;
     std::uint32_t games = 2000, seed = 1000;
-    std::vector<double> per_turn{defaults.race.columns_per_turn}, sharpness{defaults.race.sharpness},
-        tempo{defaults.race.tempo}, boldness{defaults.boldness}, race_moves{0}, push{1};
-    for (int i = 1; i + 1 < argc + 1; i += 2) {
+    std::vector<double> per_claim{defaults.race.appearances_per_claim}, race_weight{defaults.race_weight};
+    for (int i = 1; i < argc; i += 2) {
         const std::string option = argv[i];
         if (i + 1 >= argc) {
             std::fprintf(stderr, "zarvelin-tune: %s needs a value\n", option.c_str());
@@ -75,18 +73,10 @@ int main(int argc, char** argv) {
             games = std::uint32_t(std::strtoul(value, nullptr, 10));
         else if (option == "--seed")
             seed = std::uint32_t(std::strtoul(value, nullptr, 10));
-        else if (option == "--columns-per-turn")
-            ok = parse_list(value, per_turn);
-        else if (option == "--sharpness")
-            ok = parse_list(value, sharpness);
-        else if (option == "--tempo")
-            ok = parse_list(value, tempo);
-        else if (option == "--boldness")
-            ok = parse_list(value, boldness);
-        else if (option == "--race-moves")
-            ok = parse_list(value, race_moves);
-        else if (option == "--push")
-            ok = parse_list(value, push);
+        else if (option == "--appearances-per-claim")
+            ok = parse_list(value, per_claim);
+        else if (option == "--race-weight")
+            ok = parse_list(value, race_weight);
         else
             ok = false;
         if (!ok || games < 2) {
@@ -94,22 +84,16 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    for (const double a : per_turn)
-        for (const double b : sharpness)
-            for (const double c : tempo)
-                for (const double d : boldness)
-                for (const double e : race_moves)
-                for (const double f : push) {
-                    expert_parameters p;
-                    p.race = {a, b, c};
-                    p.boldness = d;
-                    p.race_moves = e != 0;
-                    p.push = f != 0;
-                    const long wins = expert_wins(p, games, seed);
-                    const share_interval w = win_share(wins, games / 2 * 2);
-                    std::printf("columns-per-turn %g sharpness %g tempo %g boldness %g race-moves %g push %g: %.1f%% (95%%: %.1f to %.1f)\n",
-                                a, b, c, d, e, f, 100 * w.share, 100 * w.low, 100 * w.high);
-                    std::fflush(stdout);
-                }
+    for (const double a : per_claim)
+        for (const double w : race_weight) {
+            expert_parameters p;
+            p.race.appearances_per_claim = a;
+            p.race_weight = w;
+            const long wins = expert_wins(p, games, seed);
+            const share_interval share = win_share(wins, games / 2 * 2);
+            std::printf("appearances-per-claim %g race-weight %g: %.1f%% (95%%: %.1f to %.1f)\n", a, w,
+                        100 * share.share, 100 * share.low, 100 * share.high);
+            std::fflush(stdout);
+        }
     return 0;
 }
