@@ -125,7 +125,7 @@ arena_result run_match(const arena_options& options, std::FILE* out, const playe
     // timed; the view then keeps them for every game.
     engine.columns_to_win = options.columns_to_win;
     for (std::uint32_t seat = 0; seat < options.seats; ++seat) {
-        players.push_back(std::make_unique<timed_player>(make_player(options.levels[seat]), result.seats[seat].timing));
+        players.push_back(std::make_unique<timed_player>(make_player(options.level_of(seat)), result.seats[seat].timing));
         seats.push_back(players.back().get());
     }
     engine.view->set_players(seats.data(), int(seats.size()));

@@ -93,8 +93,7 @@ std::optional<arena_options> parse_arena_options(int argc, const char* const* ar
                 std::to_string(options.seats) + " seats ((K-1)*N must be at most 10)";
         return std::nullopt;
     }
-    if (options.levels.empty()) options.levels.assign(options.seats, computer_level::standard);
-    if (options.levels.size() != options.seats) {
+    if (!options.levels.empty() && options.levels.size() != options.seats) {
         error = "--levels: " + std::to_string(options.levels.size()) + " levels for " +
                 std::to_string(options.seats) + " seats (one per seat)";
         return std::nullopt;

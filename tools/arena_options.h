@@ -16,8 +16,12 @@ struct arena_options {
     std::uint32_t games = 1;
     std::uint32_t seed = 0;
     bool trace = false;
-    std::vector<computer_level> levels;  // one per seat; all standard unless --levels says otherwise
+    std::vector<computer_level> levels;  // one per seat; a seat not listed plays standard
     bool rotate_start = false;           // each game starts with the seat after the last game's first
+
+    computer_level level_of(std::size_t seat) const {
+        return seat < levels.size() ? levels[seat] : computer_level::standard;
+    }
 };
 
 // The options, or the reason they are refused in `error`. `default_seed` is

@@ -60,7 +60,7 @@ void print_summary(std::FILE* to, const arena_options& options, const arena_resu
     for (std::size_t seat = 0; seat < result.seats.size(); ++seat) {
         tally t;
         add(t, result.seats[seat], games);
-        print_line(to, std::string("seat ") + char('A' + seat) + " (" + std::string(level_name(options.levels[seat])) + ")",
+        print_line(to, std::string("seat ") + char('A' + seat) + " (" + std::string(level_name(options.level_of(seat))) + ")",
                    std::move(t), games);
     }
     // A level's wins are the games won by any of its seats.
@@ -68,7 +68,7 @@ void print_summary(std::FILE* to, const arena_options& options, const arena_resu
         tally t;
         int seats = 0;
         for (std::size_t seat = 0; seat < result.seats.size(); ++seat)
-            if (options.levels[seat] == level) {
+            if (options.level_of(seat) == level) {
                 add(t, result.seats[seat], games);
                 ++seats;
             }
