@@ -5,7 +5,6 @@
 #include "players/game_ui.h"
 #include "players/vl_game.h"
 #include "strategy/dice_multiset.h"
-#include "strategy/last_columns_play.h"
 
 namespace {
 
@@ -87,7 +86,7 @@ expert_reasons expert_player::weigh(const game_snapshot& s, int columns_to_win) 
         }
     }
     if (all_markers_out(s)) {
-        last_columns_play play(s, columns_to_win, parameters.race);
+        last_columns_play& play = play_for(s, columns_to_win);
         r.win_if_stop = play.bank_value(marker_positions(s));
         r.win_if_roll = play.roll_value(marker_positions(s));
     } else {
@@ -103,6 +102,12 @@ expert_reasons expert_player::weigh(const game_snapshot& s, int columns_to_win) 
     else
         r.stop = !(r.win_if_roll > r.win_if_stop);
     return r;
+}
+
+last_columns_play& expert_player::play_for(const game_snapshot& s, int columns_to_win) const {
+    if (!last_play || !last_play->covers(s) || last_play->target() != columns_to_win)
+        last_play = std::make_unique<last_columns_play>(s, columns_to_win, parameters.race);
+    return *last_play;
 }
 
 int expert_player::wants_to_stop() {
@@ -121,7 +126,7 @@ int expert_player::best_move(const game_snapshot& s, int columns_to_win) {
     }
     // Step 1. All markers out: the rest of the turn played exactly.
     if (all_markers_out(s)) {
-        last_columns_play play(s, columns_to_win, parameters.race);
+        last_columns_play& play = play_for(s, columns_to_win);
         int best = 0;
         double best_value = -1.0;
         for (int i = 0; i < q.choice_count; ++i) {

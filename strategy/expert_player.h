@@ -11,6 +11,7 @@
 #include "players/game_player.h"
 #include "strategy/completion_search.h"
 #include "strategy/expert_reasons.h"
+#include "strategy/last_columns_play.h"
 #include "strategy/race_estimate.h"
 
 struct expert_parameters {
@@ -38,6 +39,11 @@ private:
     double roll_on_value(const game_snapshot& s, int columns_to_win) const;
     int best_move(const game_snapshot& s, int columns_to_win);
 
+    last_columns_play& play_for(const game_snapshot& s, int columns_to_win) const;
+
     expert_parameters parameters;
     std::unique_ptr<completion_search> search;
+    // The exact play of the turn's last columns, kept while the turn goes on:
+    // its values hold for every later position of the turn.
+    mutable std::unique_ptr<last_columns_play> last_play;
 };

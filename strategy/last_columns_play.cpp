@@ -74,3 +74,13 @@ double last_columns_play::value(const std::array<int, 3>& p) {
     cell = bank >= 1.0 ? bank : std::max(bank, roll_value(p));
     return cell;
 }
+
+bool last_columns_play::covers(const game_snapshot& s) const {
+    if (s.current_player != start.current_player || s.seats != start.seats) return false;
+    for (int seat = 0; seat < s.seats; ++seat)
+        for (int c = 2; c <= 12; ++c)
+            if (s.progress[seat][c] != start.progress[seat][c]) return false;
+    for (int i = 0; i < 3; ++i)
+        if (s.markers[i].column != columns[i] || s.markers[i].position < lowest[i]) return false;
+    return true;
+}

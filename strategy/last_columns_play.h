@@ -17,6 +17,10 @@ public:
     // The chance to win with the markers at `positions` (one per slot, at or
     // above the position's own), playing on as well as possible.
     double value(const std::array<int, 3>& positions);
+    // Whether the values hold for `s`: the same seats' progress and turn, the
+    // same marked columns, no marker below where this play began.
+    bool covers(const game_snapshot& s) const;
+    int target() const { return columns_to_win; }
     double bank_value(const std::array<int, 3>& positions);
     double roll_value(const std::array<int, 3>& positions);
 
