@@ -79,7 +79,8 @@ int completion_search::marker_code(int column, int position) {
     return column <= 7 ? 16 * (column - 2) + position : 16 * (column - 8) + (15 - position);
 }
 
-completion_search::completion_search(const game_snapshot& s) : two_marker_table(182 * 182) {
+completion_search::completion_search(const game_snapshot& s)
+    : two_marker_table(182 * 182), context_lists(column_sets) {
     if (search_count_++ == 0) {
         pwca_ = new float[pwca_cells];
         build_pwca(*this, s);
@@ -138,23 +139,11 @@ void completion_search::reset_tables(const game_snapshot& s, bool with_opening_v
                     two_marker_table[std::size_t((14 * a + p) * 182 + 14 * b + q)] =
                         topped ? 1.0f : not_computed;
                 }
-    adopt_context(expected_context(s));
+    context_ = expected_context(s);
+    for (int c = 2; c <= 12; ++c) own_progress[c] = context_[c - 2];
+    context_lists.assign(column_sets, move_lists{});
     const bool all_zero = std::all_of(context_.begin(), context_.end(), [](int v) { return v == 0; });
     if (all_zero && with_opening_values) write_opening_values();
-}
-
-void completion_search::adopt_context(const std::array<int, 11>& context) {
-    context_ = context;
-    for (int c = 2; c <= 12; ++c) own_progress[c] = context_[c - 2];
-    // The moves a set of marked columns offers depend on the context only
-    // through its closed columns and those one or two squares below the top
-    // (where a marker tops, or a double passes the top): most contexts keep them.
-    std::array<int, 13> key{};
-    for (int c = 2; c <= 12; ++c) key[std::size_t(c)] = std::max(own_progress[c] - height_of(c) + 3, 0);
-    if (key != lists_key || context_lists.empty()) {
-        lists_key = key;
-        context_lists.assign(column_sets, move_lists{});
-    }
 }
 
 void completion_search::write_opening_values() {
@@ -165,21 +154,7 @@ void completion_search::write_opening_values() {
 void completion_search::refresh_context(const game_snapshot& s) {
     // With all three markers out only the shared table is consulted, and it holds in every context.
     if (s.markers[2].column != 0) return;
-    const auto expected = expected_context(s);
-    if (expected == context_) return;
-    // With a marker on a top square the move choice (on a reopened copy) and
-    // the stop test look at two contexts in turn: the last context's table is
-    // kept aside, and taken back whole when its context returns.
-    std::swap(two_marker_table, spare.table);
-    std::swap(context_, spare.context);
-    std::swap(context_lists, spare.lists);
-    std::swap(lists_key, spare.lists_key);
-    if (two_marker_table.empty() || context_ != expected) {
-        two_marker_table.resize(182 * 182);
-        reset_tables(s);
-    } else {
-        adopt_context(context_);
-    }
+    if (expected_context(s) != context_) reset_tables(s);
 }
 
 float& completion_search::cell_of(const marker_array& markers) {

@@ -46,7 +46,6 @@ private:
     static void build_pwca(completion_search& first, const game_snapshot& s);
     std::array<int, 11> expected_context(const game_snapshot& s) const;
     void write_opening_values();
-    void adopt_context(const std::array<int, 11>& context);
     float& cell_of(const marker_array& markers);
     float evaluate(const marker_array& markers);
     float value_after(const marker_array& markers, const choice& move);
@@ -57,14 +56,6 @@ private:
     std::array<int, 11> context_{};
     std::array<int, 13> own_progress{};     // the context's progress, for markers entering a column
     std::vector<move_lists> context_lists;  // by set of marked columns, valid for the context
-    std::array<int, 13> lists_key{};        // what of the context the lists depend on
-    // The table and lists of the context before, while it may come back.
-    struct {
-        std::vector<float> table;
-        std::array<int, 11> context{};
-        std::vector<move_lists> lists;
-        std::array<int, 13> lists_key{};
-    } spare;
 
     static float* pwca_;
     static int search_count_;
