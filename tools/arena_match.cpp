@@ -1,5 +1,6 @@
 #include "tools/arena_match.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -13,7 +14,6 @@
 #include "platform/headless/headless_platform.h"
 #include "players/engine_game_view.h"
 #include "players/text_ui.h"
-#include "strategy/s5_player.h"
 
 namespace {
 
@@ -25,14 +25,19 @@ std::string lost_game_lines(int error) {
     return std::string("cannot write the game lines: ") + std::strerror(error);
 }
 
-// Counts turns and winners, and raises the trace's events in the engine's order.
+// Counts turns, busts and winners, and raises the trace's events in the engine's order.
 class match_observer final : public game_observer {
 public:
-    match_observer(const game_engine& engine, text_ui* trace, std::FILE* out, arena_result& result)
-        : engine(engine), trace(trace), out(out), result(result) {}
+    match_observer(game_engine& engine, bool rotate_start, text_ui* trace, std::FILE* out, arena_result& result)
+        : engine(engine), rotate_start(rotate_start), trace(trace), out(out), result(result) {}
 
     void turn_started() override {
+        // A new game starts with seat 0. Taking turns starting, the runner
+        // hands its first turn on to the seat after the last game's first,
+        // before anything of the turn has happened.
+        if (turns == 0 && rotate_start) engine.current_player = std::uint32_t(result.games) % engine.player_count;
         ++turns;
+        ++result.seats[engine.current_player].turns;
         if (!trace) return;
         trace->turn_started();
         trace->show_board();
@@ -41,6 +46,7 @@ public:
         if (trace) trace->dice_rolled();
     }
     void busted() override {
+        ++result.seats[engine.current_player].busts;
         if (trace) trace->busted();
     }
     void chose(const choice& taken) override {
@@ -52,6 +58,7 @@ public:
     void player_won() override {
         if (trace) trace->player_won();
         ++result.games;
+        ++result.seats[engine.current_player].wins;
         if (std::fprintf(out, "game %d: winner %c turns %d\n", result.games,
                          char('A' + engine.current_player), turns) < 0)
             note_fault(result, lost_game_lines(errno));
@@ -60,7 +67,8 @@ public:
     }
 
 private:
-    const game_engine& engine;
+    game_engine& engine;
+    bool rotate_start;
     text_ui* trace;
     std::FILE* out;
     arena_result& result;
@@ -81,8 +89,9 @@ void set_up_quick_computers(const arena_options& options) {
 
 }  // namespace
 
-arena_result run_match(const arena_options& options, std::FILE* out) {
+arena_result run_match(const arena_options& options, std::FILE* out, const player_maker& make_player) {
     arena_result result;
+    result.seats.resize(options.seats);
     // The trace outlives the engine, whose view writes to it.
     std::optional<text_ui> trace;
     if (options.trace) {
@@ -112,16 +121,16 @@ arena_result run_match(const arena_options& options, std::FILE* out) {
     };
     if (trace) engine.view->set_ui(&*trace);  // the strategy's lists of choices go to the trace too
 
-    // The seats' strategy players, made as the view makes them at the first
-    // game, each timed; the view then keeps them for every game.
+    // The seats' players, made as the view makes them at the first game, each
+    // timed; the view then keeps them for every game.
     engine.columns_to_win = options.columns_to_win;
     for (std::uint32_t seat = 0; seat < options.seats; ++seat) {
-        players.push_back(std::make_unique<timed_player>(std::make_unique<s5_player>(), result.timing));
+        players.push_back(std::make_unique<timed_player>(make_player(options.level_of(seat)), result.seats[seat].timing));
         seats.push_back(players.back().get());
     }
     engine.view->set_players(seats.data(), int(seats.size()));
 
-    match_observer observer(engine, trace ? &*trace : nullptr, out, result);
+    match_observer observer(engine, options.rotate_start, trace ? &*trace : nullptr, out, result);
     engine.observer = &observer;
     engine.seed_dice(options.seed);
     engine.new_game(options.seats, options.columns_to_win);  // runs the whole match
@@ -129,6 +138,10 @@ arena_result run_match(const arena_options& options, std::FILE* out) {
 
     engine.observer = nullptr;
     engine.delete_drawing_objects();
+    for (const seat_tally& seat : result.seats) {
+        result.timing.decisions += seat.timing.decisions;
+        result.timing.slowest = std::max(result.timing.slowest, seat.timing.slowest);
+    }
     if (std::fflush(out) != 0) note_fault(result, lost_game_lines(errno));
     if (trace) note_fault(result, trace->trace_fault());
     return result;

@@ -1,12 +1,35 @@
 #include "tools/arena_options.h"
 
 #include <limits>
+#include <string_view>
 
 #include "tools/decimal_option.h"
 
 const char* const arena_usage =
     "usage: zarvelin-arena [--seats N] [--columns-to-win K] [--games G] [--seed S] [--trace]\n"
+    "                      [--levels L1,L2,...] [--rotate-start]   (levels: easy, standard, expert)\n"
     "       zarvelin-arena --resume-check [--columns-to-win K] [--games G] [--seed S]";
+
+namespace {
+
+// "expert,standard": one level per seat, each named exactly.
+bool parse_levels(std::string_view text, std::vector<computer_level>& levels, std::string& error) {
+    levels.clear();
+    for (;;) {
+        const auto comma = text.find(',');
+        const std::string_view name = text.substr(0, comma);
+        const auto level = level_from_name(name);
+        if (!level) {
+            error = "--levels: '" + std::string(name) + "' is not a level (easy, standard or expert)";
+            return false;
+        }
+        levels.push_back(*level);
+        if (comma == std::string_view::npos) return true;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+}  // namespace
 
 std::optional<arena_options> parse_arena_options(int argc, const char* const* argv,
                                                  std::uint32_t default_seed, std::string& error) {
@@ -31,6 +54,18 @@ std::optional<arena_options> parse_arena_options(int argc, const char* const* ar
         }
         if (option == "--resume-check") {
             options.resume_check = true;
+            continue;
+        }
+        if (option == "--rotate-start") {
+            options.rotate_start = true;
+            continue;
+        }
+        if (option == "--levels") {
+            if (i + 1 == argc) {
+                error = option + " needs a value";
+                return std::nullopt;
+            }
+            if (!parse_levels(argv[++i], options.levels, error)) return std::nullopt;
             continue;
         }
         const numeric* match = nullptr;
@@ -61,6 +96,11 @@ std::optional<arena_options> parse_arena_options(int argc, const char* const* ar
     if (std::uint64_t(options.columns_to_win - 1) * options.seats > 10) {
         error = "--columns-to-win: " + std::to_string(options.columns_to_win) + " is too many for " +
                 std::to_string(options.seats) + " seats ((K-1)*N must be at most 10)";
+        return std::nullopt;
+    }
+    if (!options.levels.empty() && options.levels.size() != options.seats) {
+        error = "--levels: " + std::to_string(options.levels.size()) + " levels for " +
+                std::to_string(options.seats) + " seats (one per seat)";
         return std::nullopt;
     }
     return options;

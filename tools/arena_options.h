@@ -1,11 +1,15 @@
 // The match runner's command line:
 //   zarvelin-arena [--seats N] [--columns-to-win K] [--games G] [--seed S] [--trace]
+//                  [--levels L1,L2,...] [--rotate-start]
 //   zarvelin-arena --resume-check [--columns-to-win K] [--games G] [--seed S]
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "strategy/computer_level.h"
 
 struct arena_options {
     std::uint32_t seats = 2;
@@ -14,6 +18,12 @@ struct arena_options {
     std::uint32_t seed = 0;
     bool trace = false;
     bool resume_check = false;  // saved and resumed games against uninterrupted ones
+    std::vector<computer_level> levels;  // one per seat; a seat not listed plays standard
+    bool rotate_start = false;           // each game starts with the seat after the last game's first
+
+    computer_level level_of(std::size_t seat) const {
+        return seat < levels.size() ? levels[seat] : computer_level::standard;
+    }
 };
 
 // The options, or the reason they are refused in `error`. `default_seed` is

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "companion/computer_levels.h"
 #include "companion/game_restore.h"
 #include "companion/saved_game.h"
 #include "engine/game_engine.h"
@@ -18,7 +19,8 @@
 namespace {
 
 // The computer's levels, each checked in turn.
-constexpr const char* checked_levels[] = {companion::standard_level};
+constexpr computer_level checked_levels[] = {computer_level::standard, computer_level::easy,
+                                            computer_level::expert};
 constexpr std::size_t level_count = std::size(checked_levels);
 
 struct save_point {
@@ -28,7 +30,7 @@ struct save_point {
 
 struct game_setup {
     std::uint32_t seats, columns, seed;
-    std::string level;
+    computer_level level;
 };
 
 // One program state: the engine on the headless platform, every seat a quick
@@ -51,8 +53,11 @@ public:
         };
         engine_.view->set_ui(this);
         engine_.observer = this;
+        levels_.choose(setup.level);
+        engine_.view->player_maker = &levels_;
     }
     ~checked_game() override {
+        engine_.view->player_maker = nullptr;
         engine_.observer = nullptr;
         engine_.delete_drawing_objects();
     }
@@ -65,6 +70,9 @@ public:
         companion::saved_game game;
         if (!companion::parse_saved_game(file, game, why)) return false;
         turns_ = game.turns;
+        // Made afresh, the computers play the level the file names, as the desktop resumes them.
+        for (const companion::saved_seat& seat : game.seats)
+            if (!seat.human) levels_.resume_at(level_from_name(seat.level).value_or(computer_level::standard));
         return companion::restore_game(engine_, game, why);  // runs the rest of the game
     }
 
@@ -110,7 +118,7 @@ private:
     void save_here() {
         if (!saving_) return;
         companion::saved_game game = companion::capture_game(engine_, turns_, setup_.columns);
-        for (companion::saved_seat& seat : game.seats) seat.level = setup_.level;
+        for (companion::saved_seat& seat : game.seats) seat.level = level_name(levels_.in_play());
         std::error_code ignored;
         const auto bytes = std::filesystem::file_size(text_ui::trace_file, ignored);
         saves_.push_back({companion::format_saved_game(game), std::size_t(bytes)});
@@ -125,6 +133,7 @@ private:
     headless::headless_sound sound_{false};
     headless::virtual_clock clock_{false};
     game_engine engine_;
+    companion::computer_levels levels_;
     std::array<std::uint32_t, 4> turns_{};
     std::string line_;
     std::vector<save_point> saves_;
@@ -177,18 +186,19 @@ resume_check_result run_resume_check(const arena_options& options, std::FILE* ou
         return result;
     }
     for (std::uint32_t g = 0; g < options.games; ++g) {
+        // Every three games cover the numbers of seats and the levels, and every nine each pair of them.
         const game_setup setup{2 + g % 3, options.columns_to_win, options.seed + g,
-                               checked_levels[(g / 3) % level_count]};
+                               checked_levels[(g + g / 3) % level_count]};
         const long before = result.resumes;
         const std::string fault = check_game(setup, result.resumes);
         if (!fault.empty()) {
             result.fault = "game " + std::to_string(g + 1) + " (seed " + std::to_string(setup.seed) + ", " +
-                           std::to_string(setup.seats) + " seats, " + setup.level + "): " + fault;
+                           std::to_string(setup.seats) + " seats, " + std::string(level_name(setup.level)) + "): " + fault;
             return result;
         }
         ++result.games;
         std::fprintf(out, "game %u: seed %u seats %u level %s: %ld resumes, each the same game\n", g + 1,
-                     setup.seed, setup.seats, setup.level.c_str(), result.resumes - before);
+                     setup.seed, setup.seats, std::string(level_name(setup.level)).c_str(), result.resumes - before);
     }
     return result;
 }

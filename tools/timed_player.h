@@ -1,14 +1,18 @@
 // Times each decision of the player it wraps, for the match runner's summary.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "players/game_player.h"
 
 struct decision_timing {
     long decisions = 0;
     std::chrono::nanoseconds slowest{0};
+    std::vector<std::uint32_t> each;  // every decision's time in nanoseconds, for the median
 };
 
 class timed_player final : public game_player {
@@ -32,9 +36,10 @@ private:
         const auto start = std::chrono::steady_clock::now();
         const int answer = d();
         const auto took = std::chrono::steady_clock::now() - start;
+        const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(took);
         ++timing.decisions;
-        if (took > timing.slowest)
-            timing.slowest = std::chrono::duration_cast<std::chrono::nanoseconds>(took);
+        if (nanoseconds > timing.slowest) timing.slowest = nanoseconds;
+        timing.each.push_back(std::uint32_t(std::min<std::int64_t>(nanoseconds.count(), UINT32_MAX)));
         return answer;
     }
 

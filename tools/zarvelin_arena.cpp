@@ -11,6 +11,7 @@
 #include "tools/arena_match.h"
 #include "tools/arena_options.h"
 #include "tools/arena_resume_check.h"
+#include "tools/arena_summary.h"
 
 namespace {
 
@@ -58,5 +59,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%d games in %.3f s (%.1f games/s), %ld decisions, slowest %.3f ms\n", result.games,
                  seconds, result.games / seconds, result.timing.decisions,
                  double(result.timing.slowest.count()) / 1e6);
+    print_summary(stderr, *options, result);
     return 0;
 }

@@ -15,6 +15,8 @@ refused=(
     "--seats 1" "--seats 5" "--seats" "--seats x" "--seats -2" "--seats 3x" "--games 0" "--games"
     "--seed 4294967296" "--seed -1" "--columns-to-win 0" "--columns-to-win 7" "--seats 4 --columns-to-win 4"
     "--bogus" "extra" "--trace 1"
+    "--levels" "--levels expert" "--levels expert,hard" "--levels expert,,standard" "--levels Expert,standard"
+    "--seats 3 --levels easy,expert" "--rotate-start 1"
 )
 for args in "${refused[@]}"; do
     # shellcheck disable=SC2086
@@ -59,6 +61,27 @@ grep -vqE "$allowed" vl_out.txt && fail "an unexpected line in the trace"
 # A long run on a small stack: the games follow one another in a loop, not a recursion.
 (ulimit -s 1024 && "$arena" --seats 4 --games 200 --seed 77 >long.txt 2>/dev/null) || fail "200 games on a 1 MB stack failed"
 [ "$(wc -l <long.txt)" -eq 200 ] || fail "the long run did not play 200 games"
+
+# The levels: all standard is the default, game for game; other levels play other games.
+"$arena" --seats 3 --games 20 --seed 5 >default.txt 2>/dev/null
+"$arena" --seats 3 --games 20 --seed 5 --levels standard,standard,standard >standard.txt 2>/dev/null
+cmp -s default.txt standard.txt || fail "--levels standard,standard,standard is not the default"
+"$arena" --seats 3 --games 20 --seed 5 --levels expert,easy,standard >mixed.txt 2>summary.txt ||
+    fail "a run of mixed levels failed"
+cmp -s default.txt mixed.txt && fail "other levels played the same games"
+for who in "seat A (expert)" "seat B (easy)" "seat C (standard)" "level easy (1 seat)" "level expert (1 seat)"; do
+    grep -q "^$who: wins [0-9]* of 20 = .*(95%: .*), turns .* per game, busts .* per turn, decisions median" \
+        summary.txt || fail "no summary line for $who"
+done
+
+# Taking turns starting: game g starts with seat (g - 1) mod N; without it every game starts with seat A.
+"$arena" --seats 3 --games 4 --seed 8 --rotate-start --trace >/dev/null 2>&1
+[ "$(grep -A2 -e 'wins!!!!' vl_out.txt | grep -o "^Player [A-D] - it's your turn" | cut -c8 | tr -d '\n')" = BCA ] ||
+    fail "--rotate-start did not hand the first turn on"
+[ "$(grep -m1 "it.s your turn" vl_out.txt | cut -c1-8)" = "Player A" ] || fail "--rotate-start: the first game did not start with A"
+"$arena" --seats 3 --games 4 --seed 8 --trace >/dev/null 2>&1
+[ "$(grep -A2 -e 'wins!!!!' vl_out.txt | grep -c "^Player A - it's your turn")" -eq 3 ] ||
+    fail "without --rotate-start a game did not start with seat A"
 
 # Without --trace no trace file is written.
 rm -f vl_out.txt

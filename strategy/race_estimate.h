@@ -1,0 +1,31 @@
+// How the race stands. Each seat still needs some columns; a turn of its own
+// claims the next of them with a chance that grows as its progress there
+// nears the top. From those chances, with the opponents playing before our
+// next turn, follows the current player's chance to win the game. The expert
+// weighs every stop with it.
+#pragma once
+
+#include <array>
+
+#include "strategy/game_snapshot.h"
+
+struct race_parameters {
+    // A column whose rest takes `a` appearances of its sum is claimed in one
+    // turn with the chance exp(-a / appearances_per_claim). Tuned in self-play
+    // against the standard level (tools/zarvelin_tune.cpp); the look-ahead's
+    // odds of a first turn (0.31) would give 16.8.
+    double appearances_per_claim = 12.0;
+};
+
+struct race_standing {
+    bool won = false;                         // the current player has claimed enough
+    double win_chance = 0.0;                  // the current player's
+    std::array<double, 5> next_turn_win{};    // per seat: the chance to win on its next turn
+};
+
+// The race as it would stand with the current player's markers banked
+// (`bank` true) or thrown away by a bust (`bank` false).
+race_standing race_after(const game_snapshot& s, bool bank, int columns_to_win, const race_parameters& p);
+
+// The chance that a roll offers column c as one of its pair sums, counted over the 1296 rolls.
+double column_chance(int column);
