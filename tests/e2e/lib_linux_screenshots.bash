@@ -3,6 +3,9 @@
 #   bash tests/e2e/lib_linux_screenshots.bash <build-dir> [<out-dir>, default docs/screenshots]
 # Wide enough for the score sheet beside the main window.
 E2E_SCREEN=${E2E_SCREEN:-2000x1000x24}
+# The same dice every time, so the same pictures: on this seed the game lasts
+# long enough for the score sheet's turns.
+export ZARVELIN_SEED=${ZARVELIN_SEED:-1}
 source "$(dirname "$0")/lib_linux.bash"
 OUT=${2:-$(cd "$E2E_DIR/../.." && pwd)/docs/screenshots}
 mkdir -p "$OUT"
