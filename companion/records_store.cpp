@@ -81,7 +81,7 @@ bool load_locked(const fs::path& folder, records& table, std::string& message) {
     const fs::path aside = set_aside(path, file, error);
     if (aside.empty()) {
         message = "The records file " + path_text(path) + " has lines that cannot be read:\n" +
-                  told(dropped) + "and it could not be set aside: " + error +
+                  told(dropped) + "and setting it aside failed: " + error +
                   ".\nNo game is recorded until it is moved away.";
         return false;
     }
