@@ -17,6 +17,7 @@
 #include "players/engine_game_view.h"
 #include "shell/window_messages.h"
 #include "strategy/s5_player.h"
+#include "tests/companion/fake_companion_host.h"
 #include "tests/companion/temp_folder.h"
 #include "tests/engine/engine_fixture.h"
 
@@ -24,34 +25,8 @@ namespace {
 
 using platform::answer;
 
-class fake_services final : public platform::companion_services {
-public:
-    std::string rules_page() override { return "/usr/share/doc/zarvelin/rules.html"; }
-    bool open_in_browser(const std::string& path) override {
-        opened.push_back(path);
-        return browser;
-    }
-    void check_sound_item(bool on) override { sound_checked = on; }
-    void check_menu_item(std::uint32_t command, bool on) override { checked[command] = on; }
-    void enable_menu_item(std::uint32_t command, bool on) override { enabled[command] = on; }
-    void show_table(std::string_view caption, std::string_view text) override {
-        tables.push_back(std::string(caption) + "\n" + std::string(text));
-    }
-    void show_sheet(platform::sheet_drawing& drawing, bool shown) override {
-        sheet = shown ? &drawing : nullptr;
-    }
-    void sheet_changed() override { ++sheet_changes; }
-    std::string choose_save_path(std::string_view, std::string_view) override { return save_path; }
+using fake_services = fakes::companion_host;
 
-    bool browser = true;
-    std::vector<std::string> tables;
-    std::vector<std::string> opened;
-    bool sound_checked = false;
-    std::map<std::uint32_t, bool> checked, enabled;
-    platform::sheet_drawing* sheet = nullptr;
-    int sheet_changes = 0;
-    std::string save_path;
-};
 
 class additions : public engine_fixture {
 protected:

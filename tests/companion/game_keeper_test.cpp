@@ -11,6 +11,7 @@
 #include "companion/additions.h"
 #include "companion/saved_game_file.h"
 #include "shell/window_messages.h"
+#include "tests/companion/fake_companion_host.h"
 #include "tests/companion/temp_folder.h"
 #include "tests/engine/engine_fixture.h"
 
@@ -18,18 +19,7 @@ namespace {
 
 using platform::answer;
 
-class no_services final : public platform::companion_services {
-public:
-    std::string rules_page() override { return {}; }
-    bool open_in_browser(const std::string&) override { return false; }
-    void check_sound_item(bool) override {}
-    void check_menu_item(std::uint32_t, bool) override {}
-    void enable_menu_item(std::uint32_t, bool) override {}
-    void show_table(std::string_view, std::string_view) override {}
-    void show_sheet(platform::sheet_drawing&, bool) override {}
-    void sheet_changed() override {}
-    std::string choose_save_path(std::string_view, std::string_view) override { return {}; }
-};
+using no_services = fakes::companion_host;
 
 class game_keeper : public engine_fixture {
 protected:

@@ -14,29 +14,13 @@
 #include "companion/score_sheet_text.h"
 #include "companion/score_sheet_view.h"
 #include "shell/window_messages.h"
+#include "tests/companion/fake_companion_host.h"
 #include "tests/companion/temp_folder.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {
 
-class sheet_host final : public platform::companion_services {
-public:
-    std::string rules_page() override { return {}; }
-    bool open_in_browser(const std::string&) override { return false; }
-    void check_sound_item(bool) override {}
-    void check_menu_item(std::uint32_t, bool) override {}
-    void enable_menu_item(std::uint32_t, bool) override {}
-    void show_table(std::string_view, std::string_view) override {}
-    void show_sheet(platform::sheet_drawing& drawing, bool shown) override {
-        sheet = shown ? &drawing : nullptr;
-    }
-    void sheet_changed() override { ++changes; }
-    std::string choose_save_path(std::string_view, std::string_view) override { return save_path; }
-
-    platform::sheet_drawing* sheet = nullptr;
-    int changes = 0;
-    std::string save_path;
-};
+using sheet_host = fakes::companion_host;
 
 class score_sheet_window : public engine_fixture {
 protected:
@@ -100,7 +84,7 @@ TEST_F(score_sheet_window, it_follows_the_game_and_saves_the_log) {
     engine.request_roll();
     engine.apply_choice(0);
     engine.handle_stop_key();  // Player 2, the computer, plays its turn at once
-    EXPECT_GT(host.changes, 3);
+    EXPECT_GT(host.sheet_changes, 3);
 
     const auto drawing = painted();
     EXPECT_TRUE(painted_text(drawing, "First to claim 3 columns"));
