@@ -24,6 +24,46 @@ std::vector<move_lists>& three_marker_lists() {
     return lists;
 }
 
+}  // namespace
+
+struct completion_search::remembered_context {
+    std::array<int, 11> context;
+    bool opening_values;
+    std::vector<float> odds = std::vector<float>(182 * 182, not_computed);  // laid out as the table
+    std::vector<move_lists> lists = std::vector<move_lists>(column_sets);   // by set of marked columns
+    unsigned long last_use = 0;
+};
+
+// The contexts searched lately, the least recently used one given up first.
+// A search keeps its own context alive while it uses it.
+std::shared_ptr<completion_search::remembered_context> completion_search::remembered_for(
+    const std::array<int, 11>& context, bool opening_values) {
+    static std::vector<std::shared_ptr<completion_search::remembered_context>> kept;
+    static unsigned long uses = 0;
+    constexpr std::size_t most_kept = 32;
+    ++uses;
+    for (auto& r : kept) {
+        if (r->context == context && r->opening_values == opening_values) {
+            r->last_use = uses;
+            return r;
+        }
+    }
+    auto r = std::make_shared<completion_search::remembered_context>();
+    r->context = context;
+    r->opening_values = opening_values;
+    r->last_use = uses;
+    if (kept.size() < most_kept) {
+        kept.push_back(r);
+    } else {
+        const auto oldest = std::min_element(kept.begin(), kept.end(),
+                                             [](const auto& x, const auto& y) { return x->last_use < y->last_use; });
+        *oldest = r;
+    }
+    return r;
+}
+
+namespace {
+
 struct opening_value {
     int a, p, b, q;
     float odds;
@@ -80,7 +120,7 @@ int completion_search::marker_code(int column, int position) {
 }
 
 completion_search::completion_search(const game_snapshot& s)
-    : two_marker_table(182 * 182), context_lists(column_sets) {
+    : two_marker_table(182 * 182) {
     if (search_count_++ == 0) {
         pwca_ = new float[pwca_cells];
         build_pwca(*this, s);
@@ -141,9 +181,9 @@ void completion_search::reset_tables(const game_snapshot& s, bool with_opening_v
                 }
     context_ = expected_context(s);
     for (int c = 2; c <= 12; ++c) own_progress[c] = context_[c - 2];
-    context_lists.assign(column_sets, move_lists{});
     const bool all_zero = std::all_of(context_.begin(), context_.end(), [](int v) { return v == 0; });
     if (all_zero && with_opening_values) write_opening_values();
+    remembered = remembered_for(context_, all_zero && with_opening_values);
 }
 
 void completion_search::write_opening_values() {
@@ -166,16 +206,23 @@ float& completion_search::cell_of(const marker_array& markers) {
                  96 * marker_code(m[1].column, m[1].position) + marker_code(m[2].column, m[2].position)];
 }
 
-float completion_search::completion_odds(const game_snapshot& s) {
-    float& cell = cell_of(s.markers);
-    if (cell == not_computed) cell = evaluate(s.markers);
-    return cell;
+// The table's cell, computed if need be: the three-marker table holds for the
+// run already, a two-marker cell may have been computed in this context before.
+float completion_search::odds_of(const marker_array& markers) {
+    float& cell = cell_of(markers);
+    if (cell != not_computed) return cell;
+    if (markers[2].column != 0) return cell = evaluate(markers);
+    float& kept = remembered->odds[std::size_t(&cell - two_marker_table.data())];
+    if (kept == not_computed) kept = evaluate(markers);
+    return cell = kept;
 }
+
+float completion_search::completion_odds(const game_snapshot& s) { return odds_of(s.markers); }
 
 const move_lists& completion_search::lists_for(const marker_array& markers) {
     const int set = column_set(markers);
     const bool shared = markers[2].column != 0;
-    move_lists& lists = shared ? three_marker_lists()[std::size_t(set)] : context_lists[std::size_t(set)];
+    move_lists& lists = shared ? three_marker_lists()[std::size_t(set)] : remembered->lists[std::size_t(set)];
     if (!lists.ready) {
         // A stand-in position of the same marked columns, each marker one square up.
         game_snapshot stand_in;
@@ -206,9 +253,7 @@ float completion_search::value_after(const marker_array& markers, const choice& 
         }
         // else: the second step of a double that would pass the top, listed as a single here
     }
-    float& cell = cell_of(m);
-    if (cell == not_computed) cell = evaluate(m);
-    return cell;
+    return odds_of(m);
 }
 
 // The odds of a position not yet in the table: each roll takes the move with
@@ -245,9 +290,10 @@ int completion_search::pick(game_snapshot& q) {
 
 double completion_search::guided_gain(const game_snapshot& s) {
     game_snapshot q = s;
+    const choice_lister lister(q);
     double total = 0.0;
     for (const auto& roll : all_rolls()) {
-        q.list_choices(roll.dice);
+        lister.list(q, roll.dice);
         if (q.choice_count == 0) continue;
         const int k = pick(q);
         q.make_move(k);

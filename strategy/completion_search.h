@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "strategy/game_snapshot.h"
@@ -47,6 +48,7 @@ private:
     std::array<int, 11> expected_context(const game_snapshot& s) const;
     void write_opening_values();
     float& cell_of(const marker_array& markers);
+    float odds_of(const marker_array& markers);
     float evaluate(const marker_array& markers);
     float value_after(const marker_array& markers, const choice& move);
     const move_lists& lists_for(const marker_array& markers);
@@ -55,7 +57,14 @@ private:
     std::vector<float> two_marker_table;  // 182 x 182
     std::array<int, 11> context_{};
     std::array<int, 13> own_progress{};     // the context's progress, for markers entering a column
-    std::vector<move_lists> context_lists;  // by set of marked columns, valid for the context
+    // What this context's searches came to so far, shared by every search and
+    // kept across resets: a context seen again (each game opens in the all-zero
+    // one, a topped marker flips the context to and fro within a turn) takes its
+    // odds and move lists from there instead of searching them again.
+    struct remembered_context;
+    static std::shared_ptr<remembered_context> remembered_for(const std::array<int, 11>& context,
+                                                              bool opening_values);
+    std::shared_ptr<remembered_context> remembered;
 
     static float* pwca_;
     static int search_count_;

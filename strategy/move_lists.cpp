@@ -6,8 +6,9 @@
 
 move_lists list_moves_of(game_snapshot position) {
     move_lists lists;
+    const choice_lister lister(position);
     for (const auto& roll : all_rolls()) {
-        position.list_choices(roll.dice);
+        lister.list(position, roll.dice);
         if (position.choice_count == 0) continue;
         roll_moves entry{roll.weight, position.choice_count, {}};
         for (int i = 0; i < position.choice_count; ++i) {
