@@ -233,8 +233,61 @@ const move_lists& completion_search::lists_for(const marker_array& markers) {
             stand_in.markers[i] = {c, stand_in.progress[0][c] + 1};
         }
         lists = list_moves_of(stand_in);
+        const marker_array ranked = sorted(markers);
+        for (const choice& move : lists.distinct) lists.targets.push_back(target_of(ranked, move));
     }
     return lists;
+}
+
+// The cell a move leads to from markers on these columns (ranked highest first),
+// played as value_after plays it, worked out once per list so that evaluating
+// a position finds the cells of its moves by a little arithmetic.
+move_target completion_search::target_of(const marker_array& ranked, const choice& move) const {
+    struct placed {
+        int column;
+        int rank;    // in `ranked`, -1 for a column the move enters
+        int square;  // steps up for a marked column, the square reached for an entered one
+    };
+    std::array<placed, 3> after{};
+    int n = used_slots(ranked);
+    for (int r = 0; r < n; ++r) after[std::size_t(r)] = {ranked[std::size_t(r)].column, r, 0};
+    move_target target;
+    for (int step = 0; step < 2; ++step) {
+        const int column = int(step == 0 ? move.first : move.second);
+        if (column == 0) continue;
+        int k = 0;
+        while (k < n && after[std::size_t(k)].column != column) ++k;
+        if (k == n) {
+            after[std::size_t(n++)] = {column, -1, own_progress[std::size_t(column)] + 1};
+            continue;
+        }
+        placed& p = after[std::size_t(k)];
+        ++p.square;
+        if (step == 1 && move.first == move.second && p.rank >= 0) {
+            target.double_rank = p.rank;
+            target.double_last = height_of(column) - 2;
+        }
+    }
+    for (int i = 1; i < n; ++i)  // highest column first
+        for (int j = i; j > 0 && after[std::size_t(j - 1)].column < after[std::size_t(j)].column; --j)
+            std::swap(after[std::size_t(j - 1)], after[std::size_t(j)]);
+    target.three_markers = n == 3;
+    static constexpr int three_weight[3] = {9216, 96, 1};
+    static constexpr int two_weight[3] = {182, 1, 0};
+    for (int r = 0; r < n; ++r) {
+        const placed& p = after[std::size_t(r)];
+        const int weight = target.three_markers ? three_weight[r] : two_weight[r];
+        // The cell index counts a marker as offset + sign x square.
+        int offset = 14 * p.column;
+        int sign = 1;
+        if (target.three_markers) {
+            offset = marker_code(p.column, 0);
+            sign = p.column <= 7 ? 1 : -1;
+        }
+        if (p.rank >= 0) target.per[std::size_t(p.rank)] = weight * sign;
+        target.base += weight * (offset + sign * p.square);
+    }
+    return target;
 }
 
 // The position after a listed move, played as make_move would on these markers.
@@ -260,9 +313,17 @@ float completion_search::value_after(const marker_array& markers, const choice& 
 // the best odds, summed in 32-bit floats exactly as the rolls come.
 float completion_search::evaluate(const marker_array& markers) {
     const move_lists& lists = lists_for(markers);
+    const marker_array ranked = sorted(markers);
+    const int squares[3] = {ranked[0].position, ranked[1].position, ranked[2].position};
     std::array<float, 96> after;
-    for (std::size_t j = 0; j < lists.distinct.size(); ++j)
-        after[j] = value_after(markers, lists.distinct[j]);
+    for (std::size_t j = 0; j < lists.distinct.size(); ++j) {
+        // Read the cell the move leads to; only a cell still to compute needs the position itself.
+        const move_target& t = lists.targets[j];
+        int cell = t.base + t.per[0] * squares[0] + t.per[1] * squares[1] + t.per[2] * squares[2];
+        if (t.double_rank >= 0 && squares[t.double_rank] > t.double_last) cell -= t.per[std::size_t(t.double_rank)];
+        const float v = (t.three_markers ? pwca_ : two_marker_table.data())[cell];
+        after[j] = v != not_computed ? v : value_after(markers, lists.distinct[j]);
+    }
     float acc = 0.0f;
     for (const roll_moves& roll : lists.rolls) {
         float v = after[roll.moves[0]];

@@ -52,6 +52,7 @@ private:
     float evaluate(const marker_array& markers);
     float value_after(const marker_array& markers, const choice& move);
     const move_lists& lists_for(const marker_array& markers);
+    move_target target_of(const marker_array& ranked, const choice& move) const;
     int pick(game_snapshot& q);
 
     std::vector<float> two_marker_table;  // 182 x 182
