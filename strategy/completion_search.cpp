@@ -30,7 +30,7 @@ struct completion_search::remembered_context {
     std::array<int, 11> context;
     bool opening_values;
     std::vector<float> odds = std::vector<float>(182 * 182, not_computed);  // laid out as the table
-    std::vector<move_lists> lists = std::vector<move_lists>(column_sets);   // by set of marked columns
+    std::vector<move_lists> lists = std::vector<move_lists>(13 * 13);      // by the two marked columns, higher first
     unsigned long last_use = 0;
 };
 
@@ -48,17 +48,20 @@ std::shared_ptr<completion_search::remembered_context> completion_search::rememb
             return r;
         }
     }
-    auto r = std::make_shared<completion_search::remembered_context>();
+    std::shared_ptr<remembered_context> r;
+    if (kept.size() < most_kept) {
+        r = kept.emplace_back(std::make_shared<remembered_context>());
+    } else {
+        auto& oldest = *std::min_element(kept.begin(), kept.end(),
+                                         [](const auto& x, const auto& y) { return x->last_use < y->last_use; });
+        if (oldest.use_count() > 1) oldest = std::make_shared<remembered_context>();  // a search still uses it
+        r = oldest;
+        std::fill(r->odds.begin(), r->odds.end(), not_computed);
+        for (move_lists& lists : r->lists) lists.ready = false;
+    }
     r->context = context;
     r->opening_values = opening_values;
     r->last_use = uses;
-    if (kept.size() < most_kept) {
-        kept.push_back(r);
-    } else {
-        const auto oldest = std::min_element(kept.begin(), kept.end(),
-                                             [](const auto& x, const auto& y) { return x->last_use < y->last_use; });
-        *oldest = r;
-    }
     return r;
 }
 
@@ -220,9 +223,10 @@ float completion_search::odds_of(const marker_array& markers) {
 float completion_search::completion_odds(const game_snapshot& s) { return odds_of(s.markers); }
 
 const move_lists& completion_search::lists_for(const marker_array& markers) {
-    const int set = column_set(markers);
     const bool shared = markers[2].column != 0;
-    move_lists& lists = shared ? three_marker_lists()[std::size_t(set)] : remembered->lists[std::size_t(set)];
+    const marker_array ranked = sorted(markers);
+    move_lists& lists = shared ? three_marker_lists()[std::size_t(column_set(markers))]
+                               : remembered->lists[std::size_t(13 * ranked[0].column + ranked[1].column)];
     if (!lists.ready) {
         // A stand-in position of the same marked columns, each marker one square up.
         game_snapshot stand_in;
@@ -232,8 +236,8 @@ const move_lists& completion_search::lists_for(const marker_array& markers) {
             const int c = markers[i].column;
             stand_in.markers[i] = {c, stand_in.progress[0][c] + 1};
         }
-        lists = list_moves_of(stand_in);
-        const marker_array ranked = sorted(markers);
+        list_moves_of(stand_in, lists);
+        lists.targets.clear();
         for (const choice& move : lists.distinct) lists.targets.push_back(target_of(ranked, move));
     }
     return lists;
@@ -326,8 +330,11 @@ float completion_search::evaluate(const marker_array& markers) {
     }
     float acc = 0.0f;
     for (const roll_moves& roll : lists.rolls) {
-        float v = after[roll.moves[0]];
-        for (int i = 1; i < roll.count; ++i) v = std::max(v, after[roll.moves[std::size_t(i)]]);
+        // std::max without a branch: the odds are never NaN
+        const auto larger = [](float a, float b) { return a < b ? b : a; };
+        const auto& m = roll.moves;
+        const float v = larger(larger(larger(after[m[0]], after[m[1]]), larger(after[m[2]], after[m[3]])),
+                               larger(after[m[4]], after[m[5]]));
         acc = float(double(acc) + double(roll.weight) * double(v));
     }
     return acc * one_in_1296f;

@@ -130,10 +130,22 @@ int topped_markers(const game_snapshot& s) {
 }
 
 double turn_progress(const game_snapshot& s) {
+    // The shares of a column's height, divided once: the stop rules ask for
+    // them on every move of every roll.
+    static const auto share = [] {
+        std::array<std::array<double, 14>, 13> table{};
+        for (int column = 2; column <= 12; ++column)
+            for (int squares = 0; squares <= height_of(column); ++squares)
+                table[std::size_t(column)][std::size_t(squares)] = double(squares) / double(height_of(column));
+        return table;
+    }();
     double sum = 0.0;
     for (const auto& m : s.markers) {
         if (m.column == 0) break;
-        sum += double(m.position - s.own_progress(m.column)) / double(height_of(m.column));
+        const int squares = m.position - s.own_progress(m.column);
+        const int h = height_of(m.column);
+        sum += squares >= 0 && squares <= h ? share[std::size_t(m.column)][std::size_t(squares)]
+                                            : double(squares) / double(h);
     }
     return sum;
 }

@@ -12,8 +12,10 @@
 
 struct roll_moves {
     int weight;
-    int count;                          // the listed moves, 1..6 (busts are left out)
-    std::array<std::uint8_t, 6> moves;  // indexes into the set's distinct moves
+    int count;  // the listed moves, 1..6 (busts are left out)
+    // Indexes into the set's distinct moves; past `count` the first one again,
+    // so that the best of the six is the best of the listed ones.
+    std::array<std::uint8_t, 6> moves;
 };
 
 // Where a distinct move leads in the look-ahead's tables. With the markers
@@ -36,5 +38,6 @@ struct move_lists {
 };
 
 // Lists the moves of `position`'s marked columns, its markers standing one
-// square above the current player's progress (below the top).
-move_lists list_moves_of(game_snapshot position);
+// square above the current player's progress (below the top), into `lists`
+// (its storage reused).
+void list_moves_of(game_snapshot position, move_lists& lists);
