@@ -1,5 +1,7 @@
 #include "strategy/game_snapshot.h"
 
+#include <limits>
+
 #include "players/vl_game.h"
 #include "strategy/dice_multiset.h"
 
@@ -150,7 +152,10 @@ double turn_progress(const game_snapshot& s) {
     return sum;
 }
 
-double greedy_gain(const game_snapshot& s) {
+double greedy_gain(const game_snapshot& s) { return greedy_gain_until(s, std::numeric_limits<double>::infinity()); }
+
+double greedy_gain_until(const game_snapshot& s, double bound) {
+    const double before = turn_progress(s);
     game_snapshot q = s;
     const choice_lister lister(q);
     double total = 0.0;
@@ -165,6 +170,9 @@ double greedy_gain(const game_snapshot& s) {
             q.unmake_move(i);
         }
         total += double(roll.weight) * best;
+        // Every roll adds to the sum, and the rounded steps below keep the order:
+        // past the bound, the rest of the rolls cannot bring the gain back under it.
+        if (total * one_in_1296 - before > bound) break;
     }
-    return total * one_in_1296 - turn_progress(s);
+    return total * one_in_1296 - before;
 }

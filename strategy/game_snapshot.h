@@ -59,3 +59,6 @@ int topped_markers(const game_snapshot& s);
 
 double turn_progress(const game_snapshot& s);
 double greedy_gain(const game_snapshot& s);
+// The greedy gain, or once the sum shows it above `bound`, a figure above
+// `bound` short of it: enough for a stop rule's comparison, read sooner.
+double greedy_gain_until(const game_snapshot& s, double bound);
