@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "strategy/dice_multiset.h"
 
@@ -357,6 +358,12 @@ int completion_search::pick(game_snapshot& q) {
 }
 
 double completion_search::guided_gain(const game_snapshot& s) {
+    return guided_gain_until(s, std::numeric_limits<double>::infinity());
+}
+
+// As greedy_gain_until: the sum only grows, so past the bound the rest of the rolls cannot matter.
+double completion_search::guided_gain_until(const game_snapshot& s, double bound) {
+    const double before = turn_progress(s);
     game_snapshot q = s;
     const choice_lister lister(q);
     double total = 0.0;
@@ -367,8 +374,9 @@ double completion_search::guided_gain(const game_snapshot& s) {
         q.make_move(k);
         total += double(roll.weight) * turn_progress(q);
         q.unmake_move(k);
+        if (total * one_in_1296 - before > bound) break;
     }
-    return total * one_in_1296 - turn_progress(s);
+    return total * one_in_1296 - before;
 }
 
 void completion_search::reopen_topped(game_snapshot& s) {
@@ -396,4 +404,9 @@ float completion_search::odds(const game_snapshot& s) {
 double completion_search::guided(const game_snapshot& s) {
     refresh_context(s);
     return guided_gain(s);
+}
+
+double completion_search::guided_until(const game_snapshot& s, double bound) {
+    refresh_context(s);
+    return guided_gain_until(s, bound);
 }

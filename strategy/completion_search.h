@@ -23,9 +23,12 @@ public:
     float odds(const game_snapshot& s);
     double guided(const game_snapshot& s);
     int best_choice(const game_snapshot& s);
+    // The guided gain, or a figure above `bound` once the sum shows the gain is (see greedy_gain_until).
+    double guided_until(const game_snapshot& s, double bound);
 
     float completion_odds(const game_snapshot& s);
     double guided_gain(const game_snapshot& s);
+    double guided_gain_until(const game_snapshot& s, double bound);
     void refresh_context(const game_snapshot& s);
     // Without the opening values only to recompute them.
     void reset_tables(const game_snapshot& s, bool with_opening_values = true);
