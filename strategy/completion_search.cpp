@@ -175,14 +175,19 @@ std::array<int, 11> completion_search::expected_context(const game_snapshot& s) 
 }
 
 void completion_search::reset_tables(const game_snapshot& s, bool with_opening_values) {
-    for (int a = 0; a <= 12; ++a)
-        for (int p = 0; p <= 13; ++p)
-            for (int b = 0; b <= a; ++b)
-                for (int q = 0; q <= 13; ++q) {
-                    const bool topped = (a >= 2 && p == height_of(a)) || (b >= 2 && q == height_of(b));
-                    two_marker_table[std::size_t((14 * a + p) * 182 + 14 * b + q)] =
-                        topped ? 1.0f : not_computed;
-                }
+    // The fresh table is the same every time: filled once, copied after.
+    static const std::vector<float> fresh = [] {
+        std::vector<float> table(182 * 182);  // cells never used stay as allocated
+        for (int a = 0; a <= 12; ++a)
+            for (int p = 0; p <= 13; ++p)
+                for (int b = 0; b <= a; ++b)
+                    for (int q = 0; q <= 13; ++q) {
+                        const bool topped = (a >= 2 && p == height_of(a)) || (b >= 2 && q == height_of(b));
+                        table[std::size_t((14 * a + p) * 182 + 14 * b + q)] = topped ? 1.0f : not_computed;
+                    }
+        return table;
+    }();
+    std::copy(fresh.begin(), fresh.end(), two_marker_table.begin());
     context_ = expected_context(s);
     for (int c = 2; c <= 12; ++c) own_progress[c] = context_[c - 2];
     const bool all_zero = std::all_of(context_.begin(), context_.end(), [](int v) { return v == 0; });
