@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "strategy/dice_multiset.h"
 
@@ -23,6 +24,49 @@ std::vector<move_lists>& three_marker_lists() {
     static std::vector<move_lists> lists(column_sets);
     return lists;
 }
+
+}  // namespace
+
+struct completion_search::remembered_context {
+    std::array<int, 11> context;
+    bool opening_values;
+    std::vector<float> odds = std::vector<float>(182 * 182, not_computed);  // laid out as the table
+    std::vector<move_lists> lists = std::vector<move_lists>(13 * 13);      // by the two marked columns, higher first
+    unsigned long last_use = 0;
+};
+
+// The contexts searched lately, the least recently used one given up first.
+// A search keeps its own context alive while it uses it.
+std::shared_ptr<completion_search::remembered_context> completion_search::remembered_for(
+    const std::array<int, 11>& context, bool opening_values) {
+    static std::vector<std::shared_ptr<completion_search::remembered_context>> kept;
+    static unsigned long uses = 0;
+    constexpr std::size_t most_kept = 32;
+    ++uses;
+    for (auto& r : kept) {
+        if (r->context == context && r->opening_values == opening_values) {
+            r->last_use = uses;
+            return r;
+        }
+    }
+    std::shared_ptr<remembered_context> r;
+    if (kept.size() < most_kept) {
+        r = kept.emplace_back(std::make_shared<remembered_context>());
+    } else {
+        auto& oldest = *std::min_element(kept.begin(), kept.end(),
+                                         [](const auto& x, const auto& y) { return x->last_use < y->last_use; });
+        if (oldest.use_count() > 1) oldest = std::make_shared<remembered_context>();  // a search still uses it
+        r = oldest;
+        std::fill(r->odds.begin(), r->odds.end(), not_computed);
+        for (move_lists& lists : r->lists) lists.ready = false;
+    }
+    r->context = context;
+    r->opening_values = opening_values;
+    r->last_use = uses;
+    return r;
+}
+
+namespace {
 
 struct opening_value {
     int a, p, b, q;
@@ -80,7 +124,7 @@ int completion_search::marker_code(int column, int position) {
 }
 
 completion_search::completion_search(const game_snapshot& s)
-    : two_marker_table(182 * 182), context_lists(column_sets) {
+    : two_marker_table(182 * 182) {
     if (search_count_++ == 0) {
         pwca_ = new float[pwca_cells];
         build_pwca(*this, s);
@@ -131,19 +175,24 @@ std::array<int, 11> completion_search::expected_context(const game_snapshot& s) 
 }
 
 void completion_search::reset_tables(const game_snapshot& s, bool with_opening_values) {
-    for (int a = 0; a <= 12; ++a)
-        for (int p = 0; p <= 13; ++p)
-            for (int b = 0; b <= a; ++b)
-                for (int q = 0; q <= 13; ++q) {
-                    const bool topped = (a >= 2 && p == height_of(a)) || (b >= 2 && q == height_of(b));
-                    two_marker_table[std::size_t((14 * a + p) * 182 + 14 * b + q)] =
-                        topped ? 1.0f : not_computed;
-                }
+    // The fresh table is the same every time: filled once, copied after.
+    static const std::vector<float> fresh = [] {
+        std::vector<float> table(182 * 182);  // cells never used stay as allocated
+        for (int a = 0; a <= 12; ++a)
+            for (int p = 0; p <= 13; ++p)
+                for (int b = 0; b <= a; ++b)
+                    for (int q = 0; q <= 13; ++q) {
+                        const bool topped = (a >= 2 && p == height_of(a)) || (b >= 2 && q == height_of(b));
+                        table[std::size_t((14 * a + p) * 182 + 14 * b + q)] = topped ? 1.0f : not_computed;
+                    }
+        return table;
+    }();
+    std::copy(fresh.begin(), fresh.end(), two_marker_table.begin());
     context_ = expected_context(s);
     for (int c = 2; c <= 12; ++c) own_progress[c] = context_[c - 2];
-    context_lists.assign(column_sets, move_lists{});
     const bool all_zero = std::all_of(context_.begin(), context_.end(), [](int v) { return v == 0; });
     if (all_zero && with_opening_values) write_opening_values();
+    remembered = remembered_for(context_, all_zero && with_opening_values);
 }
 
 void completion_search::write_opening_values() {
@@ -166,16 +215,24 @@ float& completion_search::cell_of(const marker_array& markers) {
                  96 * marker_code(m[1].column, m[1].position) + marker_code(m[2].column, m[2].position)];
 }
 
-float completion_search::completion_odds(const game_snapshot& s) {
-    float& cell = cell_of(s.markers);
-    if (cell == not_computed) cell = evaluate(s.markers);
-    return cell;
+// The table's cell, computed if need be: the three-marker table holds for the
+// run already, a two-marker cell may have been computed in this context before.
+float completion_search::odds_of(const marker_array& markers) {
+    float& cell = cell_of(markers);
+    if (cell != not_computed) return cell;
+    if (markers[2].column != 0) return cell = evaluate(markers);
+    float& kept = remembered->odds[std::size_t(&cell - two_marker_table.data())];
+    if (kept == not_computed) kept = evaluate(markers);
+    return cell = kept;
 }
 
+float completion_search::completion_odds(const game_snapshot& s) { return odds_of(s.markers); }
+
 const move_lists& completion_search::lists_for(const marker_array& markers) {
-    const int set = column_set(markers);
     const bool shared = markers[2].column != 0;
-    move_lists& lists = shared ? three_marker_lists()[std::size_t(set)] : context_lists[std::size_t(set)];
+    const marker_array ranked = sorted(markers);
+    move_lists& lists = shared ? three_marker_lists()[std::size_t(column_set(markers))]
+                               : remembered->lists[std::size_t(13 * ranked[0].column + ranked[1].column)];
     if (!lists.ready) {
         // A stand-in position of the same marked columns, each marker one square up.
         game_snapshot stand_in;
@@ -185,9 +242,62 @@ const move_lists& completion_search::lists_for(const marker_array& markers) {
             const int c = markers[i].column;
             stand_in.markers[i] = {c, stand_in.progress[0][c] + 1};
         }
-        lists = list_moves_of(stand_in);
+        list_moves_of(stand_in, lists);
+        lists.targets.clear();
+        for (const choice& move : lists.distinct) lists.targets.push_back(target_of(ranked, move));
     }
     return lists;
+}
+
+// The cell a move leads to from markers on these columns (ranked highest first),
+// played as value_after plays it, worked out once per list so that evaluating
+// a position finds the cells of its moves by a little arithmetic.
+move_target completion_search::target_of(const marker_array& ranked, const choice& move) const {
+    struct placed {
+        int column;
+        int rank;    // in `ranked`, -1 for a column the move enters
+        int square;  // steps up for a marked column, the square reached for an entered one
+    };
+    std::array<placed, 3> after{};
+    int n = used_slots(ranked);
+    for (int r = 0; r < n; ++r) after[std::size_t(r)] = {ranked[std::size_t(r)].column, r, 0};
+    move_target target;
+    for (int step = 0; step < 2; ++step) {
+        const int column = int(step == 0 ? move.first : move.second);
+        if (column == 0) continue;
+        int k = 0;
+        while (k < n && after[std::size_t(k)].column != column) ++k;
+        if (k == n) {
+            after[std::size_t(n++)] = {column, -1, own_progress[std::size_t(column)] + 1};
+            continue;
+        }
+        placed& p = after[std::size_t(k)];
+        ++p.square;
+        if (step == 1 && move.first == move.second && p.rank >= 0) {
+            target.double_rank = p.rank;
+            target.double_last = height_of(column) - 2;
+        }
+    }
+    for (int i = 1; i < n; ++i)  // highest column first
+        for (int j = i; j > 0 && after[std::size_t(j - 1)].column < after[std::size_t(j)].column; --j)
+            std::swap(after[std::size_t(j - 1)], after[std::size_t(j)]);
+    target.three_markers = n == 3;
+    static constexpr int three_weight[3] = {9216, 96, 1};
+    static constexpr int two_weight[3] = {182, 1, 0};
+    for (int r = 0; r < n; ++r) {
+        const placed& p = after[std::size_t(r)];
+        const int weight = target.three_markers ? three_weight[r] : two_weight[r];
+        // The cell index counts a marker as offset + sign x square.
+        int offset = 14 * p.column;
+        int sign = 1;
+        if (target.three_markers) {
+            offset = marker_code(p.column, 0);
+            sign = p.column <= 7 ? 1 : -1;
+        }
+        if (p.rank >= 0) target.per[std::size_t(p.rank)] = weight * sign;
+        target.base += weight * (offset + sign * p.square);
+    }
+    return target;
 }
 
 // The position after a listed move, played as make_move would on these markers.
@@ -206,22 +316,31 @@ float completion_search::value_after(const marker_array& markers, const choice& 
         }
         // else: the second step of a double that would pass the top, listed as a single here
     }
-    float& cell = cell_of(m);
-    if (cell == not_computed) cell = evaluate(m);
-    return cell;
+    return odds_of(m);
 }
 
 // The odds of a position not yet in the table: each roll takes the move with
 // the best odds, summed in 32-bit floats exactly as the rolls come.
 float completion_search::evaluate(const marker_array& markers) {
     const move_lists& lists = lists_for(markers);
+    const marker_array ranked = sorted(markers);
+    const int squares[3] = {ranked[0].position, ranked[1].position, ranked[2].position};
     std::array<float, 96> after;
-    for (std::size_t j = 0; j < lists.distinct.size(); ++j)
-        after[j] = value_after(markers, lists.distinct[j]);
+    for (std::size_t j = 0; j < lists.distinct.size(); ++j) {
+        // Read the cell the move leads to; only a cell still to compute needs the position itself.
+        const move_target& t = lists.targets[j];
+        int cell = t.base + t.per[0] * squares[0] + t.per[1] * squares[1] + t.per[2] * squares[2];
+        if (t.double_rank >= 0 && squares[t.double_rank] > t.double_last) cell -= t.per[std::size_t(t.double_rank)];
+        const float v = (t.three_markers ? pwca_ : two_marker_table.data())[cell];
+        after[j] = v != not_computed ? v : value_after(markers, lists.distinct[j]);
+    }
     float acc = 0.0f;
     for (const roll_moves& roll : lists.rolls) {
-        float v = after[roll.moves[0]];
-        for (int i = 1; i < roll.count; ++i) v = std::max(v, after[roll.moves[std::size_t(i)]]);
+        // std::max without a branch: the odds are never NaN
+        const auto larger = [](float a, float b) { return a < b ? b : a; };
+        const auto& m = roll.moves;
+        const float v = larger(larger(larger(after[m[0]], after[m[1]]), larger(after[m[2]], after[m[3]])),
+                               larger(after[m[4]], after[m[5]]));
         acc = float(double(acc) + double(roll.weight) * double(v));
     }
     return acc * one_in_1296f;
@@ -244,17 +363,25 @@ int completion_search::pick(game_snapshot& q) {
 }
 
 double completion_search::guided_gain(const game_snapshot& s) {
+    return guided_gain_until(s, std::numeric_limits<double>::infinity());
+}
+
+// As greedy_gain_until: the sum only grows, so past the bound the rest of the rolls cannot matter.
+double completion_search::guided_gain_until(const game_snapshot& s, double bound) {
+    const double before = turn_progress(s);
     game_snapshot q = s;
+    const choice_lister lister(q);
     double total = 0.0;
     for (const auto& roll : all_rolls()) {
-        q.list_choices(roll.dice);
+        lister.list(q, roll.dice);
         if (q.choice_count == 0) continue;
         const int k = pick(q);
         q.make_move(k);
         total += double(roll.weight) * turn_progress(q);
         q.unmake_move(k);
+        if (total * one_in_1296 - before > bound) break;
     }
-    return total * one_in_1296 - turn_progress(s);
+    return total * one_in_1296 - before;
 }
 
 void completion_search::reopen_topped(game_snapshot& s) {
@@ -282,4 +409,9 @@ float completion_search::odds(const game_snapshot& s) {
 double completion_search::guided(const game_snapshot& s) {
     refresh_context(s);
     return guided_gain(s);
+}
+
+double completion_search::guided_until(const game_snapshot& s, double bound) {
+    refresh_context(s);
+    return guided_gain_until(s, bound);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "strategy/game_snapshot.h"
@@ -22,9 +23,12 @@ public:
     float odds(const game_snapshot& s);
     double guided(const game_snapshot& s);
     int best_choice(const game_snapshot& s);
+    // The guided gain, or a figure above `bound` once the sum shows the gain is (see greedy_gain_until).
+    double guided_until(const game_snapshot& s, double bound);
 
     float completion_odds(const game_snapshot& s);
     double guided_gain(const game_snapshot& s);
+    double guided_gain_until(const game_snapshot& s, double bound);
     void refresh_context(const game_snapshot& s);
     // Without the opening values only to recompute them.
     void reset_tables(const game_snapshot& s, bool with_opening_values = true);
@@ -47,15 +51,24 @@ private:
     std::array<int, 11> expected_context(const game_snapshot& s) const;
     void write_opening_values();
     float& cell_of(const marker_array& markers);
+    float odds_of(const marker_array& markers);
     float evaluate(const marker_array& markers);
     float value_after(const marker_array& markers, const choice& move);
     const move_lists& lists_for(const marker_array& markers);
+    move_target target_of(const marker_array& ranked, const choice& move) const;
     int pick(game_snapshot& q);
 
     std::vector<float> two_marker_table;  // 182 x 182
     std::array<int, 11> context_{};
     std::array<int, 13> own_progress{};     // the context's progress, for markers entering a column
-    std::vector<move_lists> context_lists;  // by set of marked columns, valid for the context
+    // What this context's searches came to so far, shared by every search and
+    // kept across resets: a context seen again (each game opens in the all-zero
+    // one, a topped marker flips the context to and fro within a turn) takes its
+    // odds and move lists from there instead of searching them again.
+    struct remembered_context;
+    static std::shared_ptr<remembered_context> remembered_for(const std::array<int, 11>& context,
+                                                              bool opening_values);
+    std::shared_ptr<remembered_context> remembered;
 
     static float* pwca_;
     static int search_count_;

@@ -1,5 +1,7 @@
 #include "strategy/game_snapshot.h"
 
+#include <limits>
+
 #include "players/vl_game.h"
 #include "strategy/dice_multiset.h"
 
@@ -40,39 +42,53 @@ int game_snapshot::marker_slot(int column) const {
     return 3;
 }
 
-void game_snapshot::list_choices(const std::array<int, 4>& four_dice) {
+void game_snapshot::list_choices(const std::array<int, 4>& four_dice) { choice_lister(*this).list(*this, four_dice); }
+
+choice_lister::choice_lister(const game_snapshot& s) {
+    for (int column = 2; column <= 12; ++column) {
+        closed[column] = s.is_column_claimed(column);
+        const int a = s.marker_slot(column);
+        slot[column] = a;
+        if (a == 3) continue;
+        const int p = s.markers[a].position > 0 ? s.markers[a].position : s.own_progress(column);
+        double_fits[column] = p + 2 <= height_of(column);
+    }
+}
+
+void choice_lister::list(game_snapshot& s, const std::array<int, 4>& four_dice) const {
     static constexpr int pairs[6][2] = {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
-    dice = four_dice;
+    s.dice = four_dice;
+    auto& partner = s.partner;
+    const auto& dice = s.dice;
     for (int column = 2; column <= 12; ++column) partner[column] = -1;
     const int total = dice[0] + dice[1] + dice[2] + dice[3];
     for (const auto& pair : pairs) {
-        const int s = dice[pair[0]] + dice[pair[1]];
-        if (partner[s] != -1 || is_column_claimed(s)) continue;
-        const int a = marker_slot(s);
+        const int sum = dice[pair[0]] + dice[pair[1]];
+        if (partner[sum] != -1 || closed[sum]) continue;
+        const int a = slot[sum];
         if (a == 3) continue;
-        const int e = total - s;
-        if (e == s) {
-            const int p = markers[a].position > 0 ? markers[a].position : own_progress(s);
-            partner[s] = p + 2 > height_of(s) ? 0 : s;  // a double past the top is played as a single
-        } else if (is_column_claimed(e)) {
-            partner[s] = 0;
-        } else if (const int b = marker_slot(e); b == 3) {
-            partner[s] = 0;
+        const int e = total - sum;
+        if (e == sum) {
+            partner[sum] = double_fits[sum] ? sum : 0;  // a double past the top is played as a single
+        } else if (closed[e]) {
+            partner[sum] = 0;
+        } else if (const int b = slot[e]; b == 3) {
+            partner[sum] = 0;
         } else if (a == 2 && b == 2) {
             // Two new columns and one free marker: either, not both.
-            partner[s] = 0;
+            partner[sum] = 0;
             partner[e] = 0;
         } else {
-            partner[s] = e;
-            partner[e] = s;
+            partner[sum] = e;
+            partner[e] = sum;
         }
     }
-    choice_count = 0;
+    s.choice_count = 0;
     for (int column = 2; column <= 12; ++column) {
         if (partner[column] == 0)
-            choices[choice_count++] = {std::uint32_t(column), 0};
+            s.choices[s.choice_count++] = {std::uint32_t(column), 0};
         else if (partner[column] >= column)
-            choices[choice_count++] = {std::uint32_t(column), std::uint32_t(partner[column])};
+            s.choices[s.choice_count++] = {std::uint32_t(column), std::uint32_t(partner[column])};
     }
 }
 
@@ -116,19 +132,35 @@ int topped_markers(const game_snapshot& s) {
 }
 
 double turn_progress(const game_snapshot& s) {
+    // The shares of a column's height, divided once: the stop rules ask for
+    // them on every move of every roll.
+    static const auto share = [] {
+        std::array<std::array<double, 14>, 13> table{};
+        for (int column = 2; column <= 12; ++column)
+            for (int squares = 0; squares <= height_of(column); ++squares)
+                table[std::size_t(column)][std::size_t(squares)] = double(squares) / double(height_of(column));
+        return table;
+    }();
     double sum = 0.0;
     for (const auto& m : s.markers) {
         if (m.column == 0) break;
-        sum += double(m.position - s.own_progress(m.column)) / double(height_of(m.column));
+        const int squares = m.position - s.own_progress(m.column);
+        const int h = height_of(m.column);
+        sum += squares >= 0 && squares <= h ? share[std::size_t(m.column)][std::size_t(squares)]
+                                            : double(squares) / double(h);
     }
     return sum;
 }
 
-double greedy_gain(const game_snapshot& s) {
+double greedy_gain(const game_snapshot& s) { return greedy_gain_until(s, std::numeric_limits<double>::infinity()); }
+
+double greedy_gain_until(const game_snapshot& s, double bound) {
+    const double before = turn_progress(s);
     game_snapshot q = s;
+    const choice_lister lister(q);
     double total = 0.0;
     for (const auto& roll : all_rolls()) {
-        q.list_choices(roll.dice);
+        lister.list(q, roll.dice);
         if (q.choice_count == 0) continue;
         double best = 0.0;
         for (int i = 0; i < q.choice_count; ++i) {
@@ -138,6 +170,9 @@ double greedy_gain(const game_snapshot& s) {
             q.unmake_move(i);
         }
         total += double(roll.weight) * best;
+        // Every roll adds to the sum, and the rounded steps below keep the order:
+        // past the bound, the rest of the rolls cannot bring the gain back under it.
+        if (total * one_in_1296 - before > bound) break;
     }
-    return total * one_in_1296 - turn_progress(s);
+    return total * one_in_1296 - before;
 }

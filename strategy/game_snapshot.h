@@ -34,6 +34,21 @@ struct game_snapshot {
     int own_progress(int column) const { return progress[current_player][column]; }
 };
 
+// list_choices for the many rolls asked of one position: what the rules look
+// up per column (closed, the marker slot it would take, whether a double still
+// fits below the top) is read once. Valid while the position's markers and
+// progress stay as they were (a move made and unmade is fine).
+class choice_lister {
+public:
+    explicit choice_lister(const game_snapshot& s);
+    void list(game_snapshot& s, const std::array<int, 4>& four_dice) const;
+
+private:
+    std::array<bool, 13> closed{};
+    std::array<int, 13> slot{};  // as marker_slot: 3 when no marker is left for the column
+    std::array<bool, 13> double_fits{};
+};
+
 // The fixed column heights of the board, the same as the view's table.
 constexpr int height_of(int column) { return 13 - 2 * (column > 7 ? column - 7 : 7 - column); }
 
@@ -44,3 +59,6 @@ int topped_markers(const game_snapshot& s);
 
 double turn_progress(const game_snapshot& s);
 double greedy_gain(const game_snapshot& s);
+// The greedy gain, or once the sum shows it above `bound`, a figure above
+// `bound` short of it: enough for a stop rule's comparison, read sooner.
+double greedy_gain_until(const game_snapshot& s, double bound);

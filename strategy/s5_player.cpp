@@ -23,10 +23,10 @@ int s5_player::wants_to_stop() {
     if (claimed_columns(s) + topped >= vl_game::instance()->columns_to_win()) return 1;  // banking wins
     if (topped >= 1) {
         if (s.markers[2].column != 0) return 1;
-        return search->guided(s) > 0.1 ? 0 : 1;
+        return search->guided_until(s, 0.1) > 0.1 ? 0 : 1;
     }
-    if (greedy_gain(s) > 0.03) return 0;
-    if (search->guided(s) > 0.0) return 0;
+    if (greedy_gain_until(s, 0.03) > 0.03) return 0;
+    if (search->guided_until(s, 0.0) > 0.0) return 0;
     if (search->odds(s) > parameters[0]) return 0;
     return 1;
 }
