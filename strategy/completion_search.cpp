@@ -32,38 +32,15 @@ struct completion_search::remembered_context {
     bool opening_values;
     std::vector<float> odds = std::vector<float>(182 * 182, not_computed);  // laid out as the table
     std::vector<move_lists> lists = std::vector<move_lists>(13 * 13);      // by the two marked columns, higher first
-    unsigned long last_use = 0;
 };
 
-// The contexts searched lately, the least recently used one given up first.
-// A search keeps its own context alive while it uses it.
-std::shared_ptr<completion_search::remembered_context> completion_search::remembered_for(
-    const std::array<int, 11>& context, bool opening_values) {
-    static std::vector<std::shared_ptr<completion_search::remembered_context>> kept;
-    static unsigned long uses = 0;
-    constexpr std::size_t most_kept = 32;
-    ++uses;
-    for (auto& r : kept) {
-        if (r->context == context && r->opening_values == opening_values) {
-            r->last_use = uses;
-            return r;
-        }
-    }
-    std::shared_ptr<remembered_context> r;
-    if (kept.size() < most_kept) {
-        r = kept.emplace_back(std::make_shared<remembered_context>());
-    } else {
-        auto& oldest = *std::min_element(kept.begin(), kept.end(),
-                                         [](const auto& x, const auto& y) { return x->last_use < y->last_use; });
-        if (oldest.use_count() > 1) oldest = std::make_shared<remembered_context>();  // a search still uses it
-        r = oldest;
-        std::fill(r->odds.begin(), r->odds.end(), not_computed);
-        for (move_lists& lists : r->lists) lists.ready = false;
-    }
-    r->context = context;
-    r->opening_values = opening_values;
-    r->last_use = uses;
-    return r;
+void completion_search::remember_for(const std::array<int, 11>& context, bool opening_values) {
+    if (remembered && remembered->context == context && remembered->opening_values == opening_values) return;
+    if (!remembered) remembered = std::make_unique<remembered_context>();
+    std::fill(remembered->odds.begin(), remembered->odds.end(), not_computed);
+    for (move_lists& lists : remembered->lists) lists.ready = false;
+    remembered->context = context;
+    remembered->opening_values = opening_values;
 }
 
 namespace {
@@ -192,7 +169,7 @@ void completion_search::reset_tables(const game_snapshot& s, bool with_opening_v
     for (int c = 2; c <= 12; ++c) own_progress[c] = context_[c - 2];
     const bool all_zero = std::all_of(context_.begin(), context_.end(), [](int v) { return v == 0; });
     if (all_zero && with_opening_values) write_opening_values();
-    remembered = remembered_for(context_, all_zero && with_opening_values);
+    remember_for(context_, all_zero && with_opening_values);
 }
 
 void completion_search::write_opening_values() {

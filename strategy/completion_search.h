@@ -61,14 +61,13 @@ private:
     std::vector<float> two_marker_table;  // 182 x 182
     std::array<int, 11> context_{};
     std::array<int, 13> own_progress{};     // the context's progress, for markers entering a column
-    // What this context's searches came to so far, shared by every search and
-    // kept across resets: a context seen again (each game opens in the all-zero
-    // one, a topped marker flips the context to and fro within a turn) takes its
-    // odds and move lists from there instead of searching them again.
+    // What this context's searches came to so far, kept across resets while the
+    // context stays (a reset within one context, as each decision of a turn
+    // makes, takes its odds and move lists from there instead of searching them
+    // again). The search's own: no other search or player shares it.
     struct remembered_context;
-    static std::shared_ptr<remembered_context> remembered_for(const std::array<int, 11>& context,
-                                                              bool opening_values);
-    std::shared_ptr<remembered_context> remembered;
+    void remember_for(const std::array<int, 11>& context, bool opening_values);
+    std::unique_ptr<remembered_context> remembered;
 
     static float* pwca_;
     static int search_count_;
