@@ -13,7 +13,8 @@ echo file >"$XDG_CACHE_HOME"
 # Starts the program with the descriptors the command closes; plays to the board.
 start_closed() {
     local what=$1 closing=$2
-    rm -f "$WORK/status" "$WORK/pid"
+    # The game the last start left is not offered: each start opens the set-up dialog.
+    rm -f "$WORK/status" "$WORK/pid" "$XDG_CONFIG_HOME/zarvelin/saved-game.txt"
     (
         eval "exec $closing"
         "$ZARVELIN" &
