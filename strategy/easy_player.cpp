@@ -4,17 +4,9 @@
 #include "players/vl_game.h"
 #include "strategy/dice_multiset.h"
 #include "strategy/game_snapshot.h"
+#include "strategy/squares_climbed.h"
 
 namespace {
-
-int squares_climbed(const game_snapshot& s) {
-    int squares = 0;
-    for (const auto& m : s.markers) {
-        if (m.column == 0) break;
-        squares += m.position - s.own_progress(m.column);
-    }
-    return squares;
-}
 
 bool can_bust(const game_snapshot& s) {
     game_snapshot q = s;

@@ -5,19 +5,11 @@
 #include "players/game_ui.h"
 #include "players/vl_game.h"
 #include "strategy/dice_multiset.h"
+#include "strategy/squares_climbed.h"
 
 namespace {
 
 constexpr double one_in_1296 = 1.0 / 1296.0;
-
-int squares_climbed(const game_snapshot& s) {
-    int squares = 0;
-    for (const auto& m : s.markers) {
-        if (m.column == 0) break;
-        squares += m.position - s.own_progress(m.column);
-    }
-    return squares;
-}
 
 double bust_chance(const game_snapshot& s) {
     game_snapshot q = s;
