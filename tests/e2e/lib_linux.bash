@@ -14,6 +14,9 @@ HELPER_PIDS=()
 fail() {
     echo "FAIL: $*" >&2
     [[ -s $WORK/game.log ]] && sed 's/^/  program: /' "$WORK/game.log" >&2
+    # The game as the program last saved it: whose turn, the phase, the dice.
+    local saved=${XDG_CONFIG_HOME:-}/zarvelin/saved-game.txt
+    [[ -n ${XDG_CONFIG_HOME:-} && -s $saved ]] && sed 's/^/  saved game: /' "$saved" >&2
     [[ -n ${DISPLAY:-} ]] && import -window root "$WORK/failure.png" 2>/dev/null &&
         cp "$WORK/failure.png" "${E2E_FAILURE_SHOT:-/tmp/zarvelin-e2e-failure.png}" &&
         echo "screen saved to ${E2E_FAILURE_SHOT:-/tmp/zarvelin-e2e-failure.png}" >&2
