@@ -16,7 +16,9 @@ enum class stdin_holds { a_line, nothing, silence };
 
 class fatal_child {
 public:
-    explicit fatal_child(stdin_holds input) : output_path(testing::TempDir() + "fatal_stdout.txt") {
+    // The file is the test process's own: tests run side by side share the temporary folder.
+    explicit fatal_child(stdin_holds input)
+        : output_path(testing::TempDir() + "fatal_stdout-" + std::to_string(getpid()) + ".txt") {
         std::remove(output_path.c_str());
         if (pipe(fds) != 0) ADD_FAILURE() << "no pipe";
         if (input == stdin_holds::a_line) {
@@ -26,6 +28,7 @@ public:
         if (input != stdin_holds::silence) close_writer();
     }
     ~fatal_child() {
+        std::remove(output_path.c_str());
         close(fds[0]);
         close_writer();
     }
