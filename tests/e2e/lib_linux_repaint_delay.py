@@ -81,7 +81,12 @@ def main():
 
     deadline = time.monotonic() + 120
     wanted = [(int(wx), int(wy), tuple(int(v) for v in rgb.split(","))) for wx, wy, rgb in a.cover_when]
-    while not all(pixel(wx, wy) == rgb for wx, wy, rgb in wanted):
+    def cover_now():
+        return all(pixel(wx, wy) == rgb for wx, wy, rgb in wanted)
+
+    # The pixels must keep their colours a moment: a panel being repainted
+    # passes through them too, for less than that.
+    while not (cover_now() and (time.sleep(0.02) or cover_now())):
         if time.monotonic() > deadline:
             print("timeout waiting for the pixels to cover on: "
                   + " ".join("%d,%d=%s" % (wx, wy, pixel(wx, wy)) for wx, wy, _ in wanted))
