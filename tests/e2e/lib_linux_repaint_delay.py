@@ -86,7 +86,13 @@ def main():
 
     # The pixels must keep their colours a moment: a panel being repainted
     # passes through them too, for less than that.
-    while not (cover_now() and (time.sleep(0.02) or cover_now())):
+    def cover_holds():
+        if not cover_now():
+            return False
+        time.sleep(0.02)
+        return cover_now()
+
+    while not cover_holds():
         if time.monotonic() > deadline:
             print("timeout waiting for the pixels to cover on: "
                   + " ".join("%d,%d=%s" % (wx, wy, pixel(wx, wy)) for wx, wy, _ in wanted))
