@@ -59,6 +59,7 @@ private:
     int pick(game_snapshot& q);
 
     std::vector<float> two_marker_table;  // 182 x 182
+    bool fused_sums;                      // the processor multiplies and adds in one rounding
     std::array<int, 11> context_{};
     std::array<int, 13> own_progress{};     // the context's progress, for markers entering a column
     // What this context's searches came to so far, kept across resets while the
