@@ -369,6 +369,37 @@ int completion_search::pick(game_snapshot& q) {
     return k;
 }
 
+struct completion_search::played_moves {
+    const move_lists* lists = nullptr;
+    std::array<choice, 96> moves;     // the distinct moves as the position plays them
+    std::array<double, 96> progress;  // the turn's progress after each
+    std::array<float, 96> odds;       // the odds after each, not_computed until asked
+};
+
+// The lists of the position's marked columns serve every roll of it while each
+// marked column stays open: a listed double that would pass the top is played
+// as a single, as the position lists it. (A topped marker among three closes
+// its column, which the context-free three-marker lists cannot know.)
+bool completion_search::play_listed_moves(const game_snapshot& s, played_moves& played) {
+    if (s.markers[2].column != 0 && topped_markers(s) > 0) return false;
+    played.lists = &lists_for(s.markers);
+    game_snapshot q = s;
+    for (std::size_t j = 0; j < played.lists->distinct.size(); ++j) {
+        choice move = played.lists->distinct[j];
+        if (move.first == move.second) {
+            const auto& m = s.markers[std::size_t(s.marker_slot(int(move.first)))];
+            if (m.column == int(move.first) && m.position + 2 > height_of(m.column)) move.second = 0;
+        }
+        q.choices[0] = move;
+        q.make_move(0);
+        played.progress[j] = turn_progress(q);
+        q.unmake_move(0);
+        played.moves[j] = move;
+        played.odds[j] = not_computed;
+    }
+    return true;
+}
+
 double completion_search::guided_gain(const game_snapshot& s) {
     return guided_gain_until(s, std::numeric_limits<double>::infinity());
 }
@@ -377,8 +408,38 @@ double completion_search::guided_gain(const game_snapshot& s) {
 double completion_search::guided_gain_until(const game_snapshot& s, double bound) {
     const double before = turn_progress(s);
     game_snapshot q = s;
-    const choice_lister lister(q);
     double total = 0.0;
+    played_moves played;
+    if (play_listed_moves(s, played)) {
+        // pick's choice, each move's odds read once for all the rolls that offer it
+        const auto odds_after = [&](int j) {
+            float& odds = played.odds[std::size_t(j)];
+            if (odds == not_computed) {
+                q.choices[0] = played.moves[std::size_t(j)];
+                q.make_move(0);
+                odds = completion_odds(q);
+                q.unmake_move(0);
+            }
+            return odds;
+        };
+        for (const roll_moves& roll : played.lists->rolls) {
+            int k = 0;
+            if (roll.count > 1) {
+                float best = -1.0f;
+                for (int i = 0; i < roll.count; ++i) {
+                    const float v = odds_after(roll.moves[std::size_t(i)]);
+                    if (v > best) {
+                        best = v;
+                        k = i;
+                    }
+                }
+            }
+            total += double(roll.weight) * played.progress[roll.moves[std::size_t(k)]];
+            if (total * one_in_1296 - before > bound) break;
+        }
+        return total * one_in_1296 - before;
+    }
+    const choice_lister lister(q);
     for (const auto& roll : all_rolls()) {
         lister.list(q, roll.dice);
         if (q.choice_count == 0) continue;
@@ -386,6 +447,24 @@ double completion_search::guided_gain_until(const game_snapshot& s, double bound
         q.make_move(k);
         total += double(roll.weight) * turn_progress(q);
         q.unmake_move(k);
+        if (total * one_in_1296 - before > bound) break;
+    }
+    return total * one_in_1296 - before;
+}
+
+double completion_search::greedy_until(const game_snapshot& s, double bound) {
+    refresh_context(s);
+    played_moves played;
+    if (!play_listed_moves(s, played)) return greedy_gain_until(s, bound);
+    const double before = turn_progress(s);
+    double total = 0.0;
+    for (const roll_moves& roll : played.lists->rolls) {
+        double best = 0.0;
+        for (int i = 0; i < roll.count; ++i) {
+            const double t = played.progress[roll.moves[std::size_t(i)]];
+            if (best < t) best = t;
+        }
+        total += double(roll.weight) * best;
         if (total * one_in_1296 - before > bound) break;
     }
     return total * one_in_1296 - before;

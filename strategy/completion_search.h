@@ -25,6 +25,8 @@ public:
     int best_choice(const game_snapshot& s);
     // The guided gain, or a figure above `bound` once the sum shows the gain is (see greedy_gain_until).
     double guided_until(const game_snapshot& s, double bound);
+    // greedy_gain_until's figure, read from the look-ahead's move lists.
+    double greedy_until(const game_snapshot& s, double bound);
 
     float completion_odds(const game_snapshot& s);
     double guided_gain(const game_snapshot& s);
@@ -57,6 +59,9 @@ private:
     const move_lists& lists_for(const marker_array& markers);
     move_target target_of(const marker_array& ranked, const choice& move) const;
     int pick(game_snapshot& q);
+    // The moves of `s`'s lists as `s` plays them, with the turn's progress after each, when the lists hold for `s`.
+    struct played_moves;
+    bool play_listed_moves(const game_snapshot& s, played_moves& played);
 
     std::vector<float> two_marker_table;  // 182 x 182
     bool fused_sums;                      // the processor multiplies and adds in one rounding

@@ -25,7 +25,7 @@ int s5_player::wants_to_stop() {
         if (s.markers[2].column != 0) return 1;
         return search->guided_until(s, 0.1) > 0.1 ? 0 : 1;
     }
-    if (greedy_gain_until(s, 0.03) > 0.03) return 0;
+    if (search->greedy_until(s, 0.03) > 0.03) return 0;
     if (search->guided_until(s, 0.0) > 0.0) return 0;
     if (search->odds(s) > parameters[0]) return 0;
     return 1;

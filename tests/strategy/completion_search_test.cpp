@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -250,6 +251,7 @@ TEST(completion_search, agrees_bit_for_bit_with_the_plain_search) {
         SCOPED_TRACE(n);
         EXPECT_EQ(search.odds(s), plain.completion_odds(s));
         EXPECT_EQ(search.guided(s), plain.guided_gain(s));
+        EXPECT_EQ(search.greedy_until(s, std::numeric_limits<double>::infinity()), greedy_gain(s));
         if (s.choice_count > 0) {
             game_snapshot reopened = s;
             completion_search::reopen_topped(reopened);
