@@ -72,12 +72,17 @@ struct completion_search::remembered_context {
 };
 
 void completion_search::remember_for(const std::array<int, 11>& context, bool opening_values) {
-    if (remembered && remembered->context == context && remembered->opening_values == opening_values) return;
-    if (!remembered) remembered = std::make_unique<remembered_context>();
-    std::fill(remembered->odds.begin(), remembered->odds.end(), not_computed);
-    for (move_lists& lists : remembered->lists) lists.ready = false;
-    remembered->context = context;
-    remembered->opening_values = opening_values;
+    // Every game opens in the same context: what it came to is kept apart, for the whole run.
+    std::unique_ptr<remembered_context>& kept = opening_values ? remembered_opening : remembered_later;
+    if (!kept) {
+        kept = std::make_unique<remembered_context>();
+    } else if (kept->context != context || kept->opening_values != opening_values) {
+        std::fill(kept->odds.begin(), kept->odds.end(), not_computed);
+        for (move_lists& lists : kept->lists) lists.ready = false;
+    }
+    kept->context = context;
+    kept->opening_values = opening_values;
+    remembered = kept.get();
 }
 
 namespace {

@@ -70,10 +70,12 @@ private:
     // What this context's searches came to so far, kept across resets while the
     // context stays (a reset within one context, as each decision of a turn
     // makes, takes its odds and move lists from there instead of searching them
-    // again). The search's own: no other search or player shares it.
+    // again); the opening context's, which each game starts in, kept apart for
+    // good. The search's own: no other search or player shares them.
     struct remembered_context;
     void remember_for(const std::array<int, 11>& context, bool opening_values);
-    std::unique_ptr<remembered_context> remembered;
+    std::unique_ptr<remembered_context> remembered_opening, remembered_later;
+    remembered_context* remembered = nullptr;  // the one of the current context
 
     static float* pwca_;
     static int search_count_;
