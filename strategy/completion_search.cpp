@@ -1,11 +1,11 @@
 #include "strategy/completion_search.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <limits>
 
 #include "strategy/dice_multiset.h"
+#include "strategy/odds_sum.h"
 
 float* completion_search::pwca_ = nullptr;
 int completion_search::search_count_ = 0;
@@ -17,42 +17,6 @@ constexpr double one_in_1296 = 0.0007716049382716049;
 constexpr int column_sets = 1 << 11;
 
 int column_bit(int column) { return 1 << (column - 2); }
-
-// The sum of the rolls' best odds, each step float(double(acc) + weight x v).
-// The product is exact in a double (a weight of at most 24 times a float); so
-// is the sum when acc and v lie within 2^20 of each other or either is zero,
-// and then the one rounding to float is what a fused multiply-add rounds. The
-// fused step takes a third of the time of the two conversions on the sum's
-// critical path, where the processor has it.
-template <bool fused>
-inline float best_odds_sum(const std::vector<roll_moves>& rolls, const float* after) {
-    // std::max without a branch: the odds are never NaN
-    const auto larger = [](float a, float b) { return a < b ? b : a; };
-    float acc = 0.0f;
-    for (const roll_moves& roll : rolls) {
-        const auto& m = roll.moves;
-        const float v = larger(larger(larger(after[m[0]], after[m[1]]), larger(after[m[2]], after[m[3]])),
-                               larger(after[m[4]], after[m[5]]));
-        const bool sum_exact = acc == 0.0f || v == 0.0f || (acc <= v * 0x1p20f && v <= acc * 0x1p20f);
-        if (fused && sum_exact)
-            acc = std::fma(float(roll.weight), v, acc);
-        else
-            acc = float(double(acc) + double(roll.weight) * double(v));
-    }
-    return acc;
-}
-
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target("fma"))) float fused_odds_sum(const std::vector<roll_moves>& rolls, const float* after) {
-    return best_odds_sum<true>(rolls, after);
-}
-bool has_fused_multiply_add() { return __builtin_cpu_supports("fma"); }
-#else
-float fused_odds_sum(const std::vector<roll_moves>& rolls, const float* after) {
-    return best_odds_sum<true>(rolls, after);
-}
-bool has_fused_multiply_add() { return true; }
-#endif
 
 // Three-marker positions move the same in every context: their lists are kept
 // for the run. The last search is destroyed with the program's static engine,
@@ -353,9 +317,7 @@ float completion_search::evaluate(const marker_array& markers) {
         const float v = (t.three_markers ? pwca_ : two_marker_table.data())[cell];
         after[j] = v != not_computed ? v : value_after(markers, lists.distinct[j]);
     }
-    const float acc = fused_sums ? fused_odds_sum(lists.rolls, after.data())
-                                 : best_odds_sum<false>(lists.rolls, after.data());
-    return acc * one_in_1296f;
+    return best_odds_sum(lists.rolls, after.data(), fused_sums) * one_in_1296f;
 }
 
 int completion_search::pick(game_snapshot& q) {
