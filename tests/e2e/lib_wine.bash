@@ -68,12 +68,28 @@ start_x() {
 
 # A fresh prefix, so nothing of another run (or another test) is found there.
 # Wine draws the windows' own frames and captions, as Windows would, since
-# the X server has no window manager.
+# the X server has no window manager. Making a prefix takes Wine tens of
+# seconds, so the first test makes a pristine one beside the Windows build
+# (for this Wine version) and every test starts from a copy of it.
 start_wine() {
-    wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot failed (see $work/wineboot.log)"
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 ||
-        fail "cannot configure the Wine prefix"
-    wineserver -w
+    local template version
+    template=$repo/build-windows/wine-prefix-template
+    mkdir -p "$repo/build-windows"
+    version=$(wine --version 2>/dev/null || echo unknown)
+    if [ "$(cat "$template/wine-version" 2>/dev/null)" != "$version" ]; then
+        (
+            flock 9
+            [ "$(cat "$template/wine-version" 2>/dev/null)" = "$version" ] && exit 0
+            local making="$template.making.$$"
+            rm -rf "$making"
+            WINEPREFIX=$making wineboot --init >"$work/wineboot.log" 2>&1 || exit 1
+            WINEPREFIX=$making wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || exit 1
+            WINEPREFIX=$making wineserver -w
+            echo "$version" >"$making/wine-version"
+            rm -rf "$template" && mv "$making" "$template"
+        ) 9>"$template.lock" || fail "cannot make the Wine prefix (see $work/wineboot.log)"
+    fi
+    cp -a "$template" "$WINEPREFIX" || fail "cannot copy the Wine prefix"
 }
 
 # start_program NAME: runs the exe in the background; its exit status lands in $work/NAME.status.
