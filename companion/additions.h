@@ -49,6 +49,8 @@ public:
     bool sound_on() const { return sound_on_; }
     // The Game menu's choices; each reaches the next game.
     computer_level level() const { return levels_.chosen(); }
+    // The level the computer seats of the game under way play.
+    computer_level level_in_play() const { return levels_.in_play(); }
     bool take_turns_starting() const { return rotation_.on(); }
     std::uint64_t player_sets_made() const { return levels_.sets_made(); }
 

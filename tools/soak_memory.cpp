@@ -23,11 +23,11 @@ std::size_t heap_in_use() {
 }
 #endif
 
-std::string heap_watch::game_started(std::uint32_t seats, bool fresh_players) {
+std::string heap_watch::game_started(std::uint32_t seats, std::uint32_t players, bool fresh_players) {
     ++games_;
     if (!fresh_players || games_ <= warm_up_games) return {};
     const std::size_t bytes = heap_in_use();
-    readings& r = by_seats_[seats];
+    readings& r = by_players_[{seats, players}];
     ++r.count;
     r.highest = std::max(r.highest, bytes);
     if (bytes < r.lowest) {
@@ -43,11 +43,20 @@ std::string heap_watch::game_started(std::uint32_t seats, bool fresh_players) {
 std::string heap_watch::summary() const {
     std::string text;
     for (std::uint32_t seats = 2; seats <= 4; ++seats) {
-        const readings& r = by_seats_[seats];
-        if (r.count == 0) continue;
+        readings all;
+        int sets = 0;
+        for (const auto& [key, r] : by_players_) {
+            if (key.first != seats) continue;
+            ++sets;
+            all.lowest = std::min(all.lowest, r.lowest);
+            all.highest = std::max(all.highest, r.highest);
+            all.count += r.count;
+        }
+        if (all.count == 0) continue;
         if (!text.empty()) text += "; ";
-        text += std::to_string(seats) + " seats: " + std::to_string(r.lowest) + " to " +
-                std::to_string(r.highest) + " bytes over " + std::to_string(r.count) + " readings";
+        text += std::to_string(seats) + " seats: " + std::to_string(all.lowest) + " to " +
+                std::to_string(all.highest) + " bytes over " + std::to_string(all.count) + " readings of " +
+                std::to_string(sets) + " sets of players";
     }
     return text.empty() ? "no readings after the first " + std::to_string(warm_up_games) + " games" : text;
 }

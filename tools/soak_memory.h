@@ -2,12 +2,15 @@
 // read as a game starts with players just made (the first game of a start of
 // the program, or one with another number of seats than the game before): the
 // players' caches are empty then, and what is left is what the program keeps
-// from game to game. Apart for each number of seats, that must not grow.
+// from game to game. Apart for each number of seats and each set of players
+// (their level, which seats are computers: an easy computer holds no
+// look-ahead, a standard or expert one does), that must not grow.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <string>
 
 // Bytes the program's heap holds at this moment.
@@ -22,10 +25,11 @@ public:
     // (four of up to 4 kB) and the shared table's last few entries.
     static constexpr std::size_t allowance = 64 * 1024;
 
-    // A game starts; `fresh_players` when its players were just made. Returns
+    // A game starts; `fresh_players` when its players were just made,
+    // `players` telling them apart (equal numbers for equal sets). Returns
     // what grew, or an empty text while memory is flat.
-    std::string game_started(std::uint32_t seats, bool fresh_players);
-    // "2 seats: 4874176 to 4881232 bytes over 812 readings; ..." for the report.
+    std::string game_started(std::uint32_t seats, std::uint32_t players, bool fresh_players);
+    // "2 seats: 4874176 to 4881232 bytes over 812 readings of 5 sets of players; ..." for the report.
     std::string summary() const;
 
 private:
@@ -33,6 +37,6 @@ private:
         std::size_t lowest = SIZE_MAX, highest = 0;
         std::uint64_t lowest_game = 0, count = 0;
     };
-    std::array<readings, 5> by_seats_{};  // by number of seats
+    std::map<std::pair<std::uint32_t, std::uint32_t>, readings> by_players_;  // by seats and players
     std::uint64_t games_ = 0;
 };

@@ -285,7 +285,10 @@ void soak_program::after_event() {
             engine.player_count != last_seats || additions.player_sets_made() != last_sets;
         last_seats = engine.player_count;
         last_sets = additions.player_sets_made();
-        s.fail(s.heap.game_started(engine.player_count, fresh_players));
+        std::uint32_t players = std::uint32_t(additions.level_in_play()) << 4;
+        for (std::uint32_t seat = 0; seat < engine.player_count; ++seat)
+            if (!settings().seat_is_human[seat]) players |= 1u << seat;
+        s.fail(s.heap.game_started(engine.player_count, players, fresh_players));
     }
     if (window.quit_posted || s.broken()) return;
     // In this order: the later checks read the seat to move that the first one vouches for.
