@@ -89,7 +89,7 @@ race_standing race_after(const game_snapshot& s, bool bank, int columns_to_win, 
         }
         std::partial_sort(costs.begin(), costs.begin() + race.need, costs.begin() + open);
         for (int i = 0; i < race.need; ++i)
-            race.chance[std::size_t(i)] = std::exp(-costs[std::size_t(i)] / p.appearances_per_claim);
+            race.chance[std::size_t(i)] = std::exp(-std::pow(costs[std::size_t(i)] / p.appearances_per_claim, p.claim_exponent));
         r.next_turn_win[std::size_t(seat)] = race.need == 1 ? race.chance[0] : 0.0;
     }
     if (races[std::size_t(me)].need == 0) {

@@ -3,7 +3,8 @@
 // share with its 95% interval. Every option takes a list of values; every
 // combination is tried on the same seeds, so trials compare on equal dice.
 //
-//   zarvelin-tune [--games G] [--seed S] [--appearances-per-claim a,b,..] [--race-weight a,b,..]
+//   zarvelin-tune [--games G] [--seed S] [--appearances-per-claim a,b,..] [--claim-exponent a,b,..]
+//                 [--race-weight a,b,..]
 //
 // The expert plays seat A on the dice of seed S and seat B on those of S + 1.
 // Tune on one range of seeds and report on another: a share measured on the
@@ -60,7 +61,8 @@ long expert_wins(const expert_parameters& parameters, std::uint32_t games, std::
 int main(int argc, char** argv) {
     const expert_parameters defaults;
     std::uint32_t games = 2000, seed = 1000;
-    std::vector<double> per_claim{defaults.race.appearances_per_claim}, race_weight{defaults.race_weight};
+    std::vector<double> per_claim{defaults.race.appearances_per_claim}, exponent{defaults.race.claim_exponent},
+        race_weight{defaults.race_weight};
     for (int i = 1; i < argc; i += 2) {
         const std::string option = argv[i];
         if (i + 1 >= argc) {
@@ -75,6 +77,8 @@ int main(int argc, char** argv) {
             seed = std::uint32_t(std::strtoul(value, nullptr, 10));
         else if (option == "--appearances-per-claim")
             ok = parse_list(value, per_claim);
+        else if (option == "--claim-exponent")
+            ok = parse_list(value, exponent);
         else if (option == "--race-weight")
             ok = parse_list(value, race_weight);
         else
@@ -85,15 +89,17 @@ int main(int argc, char** argv) {
         }
     }
     for (const double a : per_claim)
-        for (const double w : race_weight) {
-            expert_parameters p;
-            p.race.appearances_per_claim = a;
-            p.race_weight = w;
-            const long wins = expert_wins(p, games, seed);
-            const share_interval share = win_share(wins, games / 2 * 2);
-            std::printf("appearances-per-claim %g race-weight %g: %.1f%% (95%%: %.1f to %.1f)\n", a, w,
-                        100 * share.share, 100 * share.low, 100 * share.high);
-            std::fflush(stdout);
-        }
+        for (const double b : exponent)
+            for (const double w : race_weight) {
+                expert_parameters p;
+                p.race.appearances_per_claim = a;
+                p.race.claim_exponent = b;
+                p.race_weight = w;
+                const long wins = expert_wins(p, games, seed);
+                const share_interval share = win_share(wins, games / 2 * 2);
+                std::printf("appearances-per-claim %g claim-exponent %g race-weight %g: %.1f%% (95%%: %.1f to %.1f)\n",
+                            a, b, w, 100 * share.share, 100 * share.low, 100 * share.high);
+                std::fflush(stdout);
+            }
     return 0;
 }
