@@ -21,6 +21,10 @@ export WINEPREFIX=$work/prefix
 
 fail() {
     echo "FAIL: $*" >&2
+    # The game as the program last saved it: whose turn, the phase, the dice.
+    local saved
+    saved=$(find "$WINEPREFIX/drive_c/users" -path '*Zarvelin/saved-game.txt' 2>/dev/null | head -n 1)
+    [ -n "$saved" ] && [ -s "$saved" ] && sed 's/^/  saved game: /' "$saved" >&2
     if [ -n "${DISPLAY:-}" ]; then import -window root "$work/failure.png" 2>/dev/null &&
         echo "screen at failure: $work/failure.png" >&2 && keep_work=1; fi
     exit 1
