@@ -23,7 +23,7 @@ fail() {
     echo "FAIL: $*" >&2
     # The game as the program last saved it: whose turn, the phase, the dice.
     local saved
-    saved=$(find "$WINEPREFIX/drive_c/users" -path '*Zarvelin/saved-game.txt' 2>/dev/null | head -n 1)
+    saved=$(find "$WINEPREFIX/drive_c/users" -path '*Zarvelin/saved-game.txt' 2>/dev/null | head -n 1) || true
     [ -n "$saved" ] && [ -s "$saved" ] && sed 's/^/  saved game: /' "$saved" >&2
     if [ -n "${DISPLAY:-}" ]; then import -window root "$work/failure.png" 2>/dev/null &&
         echo "screen at failure: $work/failure.png" >&2 && keep_work=1; fi
