@@ -30,22 +30,21 @@ std::vector<move_lists>& three_marker_lists() {
 
 struct completion_search::remembered_context {
     std::array<int, 11> context;
-    bool opening_values;
     std::vector<float> odds = std::vector<float>(182 * 182, not_computed);  // laid out as the table
     std::vector<move_lists> lists = std::vector<move_lists>(13 * 13);      // by the two marked columns, higher first
 };
 
 void completion_search::remember_for(const std::array<int, 11>& context, bool opening_values) {
-    // Every game opens in the same context: what it came to is kept apart, for the whole run.
+    // Every game opens in the same context: what it came to is kept apart, for
+    // the whole run, so each slot holds values of its own kind only.
     std::unique_ptr<remembered_context>& kept = opening_values ? remembered_opening : remembered_later;
     if (!kept) {
         kept = std::make_unique<remembered_context>();
-    } else if (kept->context != context || kept->opening_values != opening_values) {
+    } else if (kept->context != context) {
         std::fill(kept->odds.begin(), kept->odds.end(), not_computed);
         for (move_lists& lists : kept->lists) lists.ready = false;
     }
     kept->context = context;
-    kept->opening_values = opening_values;
     remembered = kept.get();
 }
 

@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 
 // Bytes the program's heap holds at this moment.
 std::size_t heap_in_use();
