@@ -25,9 +25,23 @@ choices_shown() { [ "$(client_pixel 418 410)" = $highlight ] && [ "$(client_pixe
 marker_at_home() { [ "$(client_pixel 32 349)" = $white ]; }
 seat_1_plays() { [ "$(client_pixel 379 391)" = $seat_1 ]; }
 
+# Seat 1's turn, or else the computer has won a game meanwhile (to three
+# columns in a few turns now and then): its Victory box is answered Yes and
+# the tries go on in the next game.
+seat_1_turn_or_victory() {
+    local box
+    if box=$(find_window Victory); then
+        echo "the computer won; the tries go on in a new game"
+        key "$box" Return
+        wait_until 30 "the Victory box to close" window_gone Victory
+    fi
+    screenshot
+    seat_1_plays
+}
+
 # Two clicks on Roll, the second <ms> after the first; sets TRY to kept, taken or bust.
 try_clicks() {
-    expect_client_pixel 379 391 $seat_1 "seat 1's turn"
+    wait_until 60 "seat 1's turn" seat_1_turn_or_victory
     expect_client_pixel 421 407 $highlight "the Roll button"
     marker_at_home || fail "a marker is placed before the roll"
     xdotool mousemove $((client_x + 470)) $((client_y + 413)) mousedown 1 mouseup 1 \
