@@ -2,7 +2,11 @@
 
 #include <malloc.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define SOAK_SANITIZED_HEAP 1
@@ -22,6 +26,21 @@ std::size_t heap_in_use() {
     return info.uordblks + info.hblkhd;
 }
 #endif
+
+void restart_without_malloc_cache(char** argv) {
+#ifndef SOAK_SANITIZED_HEAP
+    static const char cache_off[] = "glibc.malloc.tcache_count=0";
+    const char* tunables = std::getenv("GLIBC_TUNABLES");
+    std::string value = tunables ? tunables : "";
+    if (value.find(cache_off) != std::string::npos) return;
+    value = value.empty() ? cache_off : value + ":" + cache_off;
+    setenv("GLIBC_TUNABLES", value.c_str(), 1);
+    execv("/proc/self/exe", argv);
+    std::perror("zarvelin-soak: starting again without the allocator's cache (the heap figures may run high)");
+#else
+    (void)argv;
+#endif
+}
 
 std::string heap_watch::game_started(std::uint32_t seats, std::uint32_t players, bool fresh_players) {
     ++games_;

@@ -16,6 +16,14 @@
 // Bytes the program's heap holds at this moment.
 std::size_t heap_in_use();
 
+// glibc keeps a few freed blocks of each small size in a cache of the thread's
+// own, which its figures count as in use: the heap seemed to grow by tens of
+// kilobytes over a long soak as more sizes were cached. The cache is a setting
+// read only as a program starts, so this starts the soak again with the cache
+// off, unless it is off already (or the heap's figures come from the
+// sanitizer). Returns only then, or when starting again failed.
+void restart_without_malloc_cache(char** argv);
+
 class heap_watch {
 public:
     // The games before this one fill the strategy's shared table, which the

@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <string>
 
+#include "tools/soak_memory.h"
 #include "tools/soak_options.h"
 
 int main(int argc, char** argv) {
+    restart_without_malloc_cache(argv);
     std::string error;
     const auto options = parse_soak_options(argc, argv, std::uint64_t(std::time(nullptr)), error);
     if (!options) {
