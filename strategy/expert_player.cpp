@@ -37,7 +37,7 @@ expert_player::~expert_player() = default;
 // One more roll, then a stop: each roll takes the move that leaves the best
 // race, and a bust leaves the race as it was before the turn.
 double expert_player::roll_on_value(const game_snapshot& s, int columns_to_win) const {
-    const double busted = race_after(s, false, columns_to_win, parameters.race).win_chance;
+    const double busted = win_chance_after(s, false, columns_to_win, parameters.race);
     game_snapshot q = s;
     double total = 0.0;
     for (const auto& roll : all_rolls()) {
@@ -47,7 +47,7 @@ double expert_player::roll_on_value(const game_snapshot& s, int columns_to_win) 
             best = 0.0;
             for (int i = 0; i < q.choice_count; ++i) {
                 q.make_move(i);
-                best = std::max(best, race_after(q, true, columns_to_win, parameters.race).win_chance);
+                best = std::max(best, win_chance_after(q, true, columns_to_win, parameters.race));
                 q.unmake_move(i);
             }
         }
@@ -82,7 +82,7 @@ expert_reasons expert_player::weigh(const game_snapshot& s, int columns_to_win) 
         r.win_if_stop = play.bank_value(marker_positions(s));
         r.win_if_roll = play.roll_value(marker_positions(s));
     } else {
-        r.win_if_stop = banked.win_chance;
+        r.win_if_stop = win_chance_after(s, true, columns_to_win, parameters.race);
         r.win_if_roll = roll_on_value(s, columns_to_win);
     }
     if (s.markers[0].column == 0) return r;  // nothing at risk before the turn's first move
@@ -138,7 +138,7 @@ int expert_player::best_move(const game_snapshot& s, int columns_to_win) {
     game_snapshot reopened = s;
     completion_search::reopen_topped(reopened);
     search->refresh_context(reopened);
-    const double before = race_after(s, false, columns_to_win, parameters.race).win_chance;
+    const double before = win_chance_after(s, false, columns_to_win, parameters.race);
     int best = 0;
     double best_value = -1e9;
     for (int i = 0; i < q.choice_count; ++i) {
@@ -146,7 +146,7 @@ int expert_player::best_move(const game_snapshot& s, int columns_to_win) {
         const double odds = search->completion_odds(reopened);
         reopened.unmake_move(i);
         q.make_move(i);
-        const double gain = race_after(q, true, columns_to_win, parameters.race).win_chance - before;
+        const double gain = win_chance_after(q, true, columns_to_win, parameters.race) - before;
         q.unmake_move(i);
         const double value = odds + parameters.race_weight * gain;
         if (value > best_value) {

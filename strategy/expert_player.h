@@ -1,6 +1,7 @@
 // The expert computer: plays the race, not only the turn. Every stop and
 // every move is weighed by its estimate of the chance to win the game (the
-// race of all seats, race_estimate.h). Once all three markers are out it
+// race of all seats, race_estimate.h; heads-up, a network fitted to its own
+// games reads the race, learned_race.h). Once all three markers are out it
 // plays the rest of the turn exactly; before that it rolls on when one more
 // roll is worth more than a stop, and takes the standard look-ahead's move,
 // shifted by how much each move would change the race.

@@ -6,7 +6,7 @@
 
 last_columns_play::last_columns_play(const game_snapshot& s, int columns_to_win, const race_parameters& race)
     : start(s), columns_to_win(columns_to_win), race(race) {
-    busted = race_after(s, false, columns_to_win, race).win_chance;
+    busted = win_chance_after(s, false, columns_to_win, race);
     int cells = 1;
     for (int i = 0; i < 3; ++i) {
         columns[i] = s.markers[i].column;
@@ -41,7 +41,7 @@ int last_columns_play::index(const std::array<int, 3>& p) const {
 double last_columns_play::bank_value(const std::array<int, 3>& positions) {
     game_snapshot q = start;
     for (int i = 0; i < 3; ++i) q.markers[i].position = positions[i];
-    return race_after(q, true, columns_to_win, race).win_chance;
+    return win_chance_after(q, true, columns_to_win, race);
 }
 
 double last_columns_play::roll_value(const std::array<int, 3>& p) {

@@ -114,3 +114,22 @@ race_standing race_after(const game_snapshot& s, bool bank, int columns_to_win, 
     r.win_chance = chance;
     return r;
 }
+
+double win_chance_after(const game_snapshot& s, bool bank, int columns_to_win, const race_parameters& p) {
+    if (!p.learned || s.seats != 2 || columns_to_win != 3) return race_after(s, bank, columns_to_win, p).win_chance;
+    game_snapshot q = s;
+    const int me = s.current_player, other = 1 - me;
+    if (bank) {
+        for (const auto& m : s.markers) {
+            if (m.column == 0) break;
+            q.progress[me][m.column] = m.position;
+        }
+    }
+    q.markers = {};
+    int claimed = 0;
+    for (int c = 2; c <= 12; ++c) claimed += q.progress[me][c] == height_of(c);
+    if (claimed >= columns_to_win) return 1.0;
+    q.current_player = other;
+    const double formula = race_after(q, false, columns_to_win, p).win_chance;
+    return 1.0 - p.learned->chance(describe_race(q.progress, other, me, formula, false));
+}

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "strategy/game_snapshot.h"
+#include "strategy/learned_race.h"
 
 struct race_parameters {
     // A column whose rest takes `a` appearances of its sum is claimed in one
@@ -20,6 +21,9 @@ struct race_parameters {
     // that finish a column are worth more than those that start one.
     double appearances_per_claim = 16.0;
     double claim_exponent = 0.7;
+    // Heads-up races to three columns are read by this network, with the
+    // formula's estimate as one of its inputs; none: by the formula alone.
+    const race_network* learned = &heads_up_race_network();
 };
 
 struct race_standing {
@@ -31,6 +35,9 @@ struct race_standing {
 // The race as it would stand with the current player's markers banked
 // (`bank` true) or thrown away by a bust (`bank` false).
 race_standing race_after(const game_snapshot& s, bool bank, int columns_to_win, const race_parameters& p);
+
+// The current player's chance to win, as race_after's or the learned network's.
+double win_chance_after(const game_snapshot& s, bool bank, int columns_to_win, const race_parameters& p);
 
 // The chance that a roll offers column c as one of its pair sums, counted over the 1296 rolls.
 double column_chance(int column);

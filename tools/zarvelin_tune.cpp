@@ -4,7 +4,11 @@
 // combination is tried on the same seeds, so trials compare on equal dice.
 //
 //   zarvelin-tune [--games G] [--seed S] [--appearances-per-claim a,b,..] [--claim-exponent a,b,..]
-//                 [--race-weight a,b,..]
+//                 [--race-weight a,b,..] [--network FILE]
+//
+// --network FILE plays the expert with the race network of FILE (as
+// zarvelin-learn writes it) instead of the shipped one; "none" with the formula
+// alone.
 //
 // The expert plays seat A on the dice of seed S and seat B on those of S + 1.
 // Tune on one range of seeds and report on another: a share measured on the
@@ -17,6 +21,7 @@
 #include "strategy/expert_player.h"
 #include "tools/arena_match.h"
 #include "tools/arena_summary.h"
+#include "tools/race_network_file.h"
 
 namespace {
 
@@ -60,6 +65,8 @@ long expert_wins(const expert_parameters& parameters, std::uint32_t games, std::
 
 int main(int argc, char** argv) {
     const expert_parameters defaults;
+    race_network network;
+    const race_network* learned = defaults.race.learned;
     std::uint32_t games = 2000, seed = 1000;
     std::vector<double> per_claim{defaults.race.appearances_per_claim}, exponent{defaults.race.claim_exponent},
         race_weight{defaults.race_weight};
@@ -79,6 +86,8 @@ int main(int argc, char** argv) {
             ok = parse_list(value, per_claim);
         else if (option == "--claim-exponent")
             ok = parse_list(value, exponent);
+        else if (option == "--network")
+            ok = network_option(value, network, learned);
         else if (option == "--race-weight")
             ok = parse_list(value, race_weight);
         else
@@ -95,6 +104,7 @@ int main(int argc, char** argv) {
                 p.race.appearances_per_claim = a;
                 p.race.claim_exponent = b;
                 p.race_weight = w;
+                p.race.learned = learned;
                 const long wins = expert_wins(p, games, seed);
                 const share_interval share = win_share(wins, games / 2 * 2);
                 std::printf("appearances-per-claim %g claim-exponent %g race-weight %g: %.1f%% (95%%: %.1f to %.1f)\n",

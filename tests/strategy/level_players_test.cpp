@@ -88,8 +88,9 @@ TEST_F(level_players, the_expert_pushes_on_when_an_opponent_can_win_next_turn) {
     position({{1, 5, 9}, {1, 9, 9}, {1, 7, 12}}, {{2, 1}, {3, 1}, {12, 1}});
     EXPECT_EQ(answer_of(computer_level::standard, true), 1);
     EXPECT_EQ(answer_of(computer_level::expert, true), 0);
-    // Without the threat the expert banks the same turn too.
-    position({{1, 5, 9}, {1, 9, 9}, {1, 7, 2}}, {{2, 1}, {3, 1}, {12, 1}});
+    // Without the threat, against an opponent who has claimed nothing yet,
+    // the expert banks the same turn too.
+    position({{1, 5, 4}, {1, 9, 4}, {1, 7, 2}}, {{2, 1}, {3, 1}, {12, 1}});
     EXPECT_EQ(answer_of(computer_level::expert, true), 1);
 }
 
