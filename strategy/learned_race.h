@@ -10,8 +10,6 @@
 
 #include "strategy/game_snapshot.h"
 
-struct race_parameters;
-
 constexpr int race_inputs = 48;
 using race_features = std::array<float, race_inputs>;
 

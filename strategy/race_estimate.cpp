@@ -36,6 +36,14 @@ std::array<double, horizon + 1> finish_curve(const seat_race& r) {
     return done;
 }
 
+// The current player's row of progress with the markers banked on it.
+void bank_markers(const game_snapshot& s, int (&row)[13]) {
+    for (const auto& m : s.markers) {
+        if (m.column == 0) break;
+        row[m.column] = m.position;
+    }
+}
+
 }  // namespace
 
 double column_chance(int column) {
@@ -58,12 +66,7 @@ race_standing race_after(const game_snapshot& s, bool bank, int columns_to_win, 
     int progress[5][13];
     std::copy(&s.progress[0][0], &s.progress[0][0] + 5 * 13, &progress[0][0]);
     const int me = s.current_player;
-    if (bank) {
-        for (const auto& m : s.markers) {
-            if (m.column == 0) break;
-            progress[me][m.column] = m.position;
-        }
-    }
+    if (bank) bank_markers(s, progress[me]);
     std::array<bool, 13> closed{};
     std::array<int, 5> claimed{};
     for (int c = 2; c <= 12; ++c)
@@ -115,21 +118,20 @@ race_standing race_after(const game_snapshot& s, bool bank, int columns_to_win, 
     return r;
 }
 
+race_features race_features_of(const game_snapshot& s, const race_parameters& p, bool mover_is_expert) {
+    const double formula = race_after(s, false, 3, p).win_chance;
+    return describe_race(s.progress, s.current_player, 1 - s.current_player, formula, mover_is_expert);
+}
+
 double win_chance_after(const game_snapshot& s, bool bank, int columns_to_win, const race_parameters& p) {
     if (!p.learned || s.seats != 2 || columns_to_win != 3) return race_after(s, bank, columns_to_win, p).win_chance;
     game_snapshot q = s;
-    const int me = s.current_player, other = 1 - me;
-    if (bank) {
-        for (const auto& m : s.markers) {
-            if (m.column == 0) break;
-            q.progress[me][m.column] = m.position;
-        }
-    }
+    const int me = s.current_player;
+    if (bank) bank_markers(s, q.progress[me]);
     q.markers = {};
     int claimed = 0;
     for (int c = 2; c <= 12; ++c) claimed += q.progress[me][c] == height_of(c);
     if (claimed >= columns_to_win) return 1.0;
-    q.current_player = other;
-    const double formula = race_after(q, false, columns_to_win, p).win_chance;
-    return 1.0 - p.learned->chance(describe_race(q.progress, other, me, formula, false));
+    q.current_player = 1 - me;
+    return 1.0 - p.learned->chance(race_features_of(q, p, false));
 }

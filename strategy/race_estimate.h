@@ -36,6 +36,10 @@ struct race_standing {
 // (`bank` true) or thrown away by a bust (`bank` false).
 race_standing race_after(const game_snapshot& s, bool bank, int columns_to_win, const race_parameters& p);
 
+// The board as the learned network reads it, heads-up in a race to three
+// columns, for the current player about to play (no markers out).
+race_features race_features_of(const game_snapshot& s, const race_parameters& p, bool mover_is_expert);
+
 // The current player's chance to win, as race_after's or the learned network's.
 double win_chance_after(const game_snapshot& s, bool bank, int columns_to_win, const race_parameters& p);
 

@@ -86,11 +86,8 @@ public:
     int wants_to_stop() override { return inner->wants_to_stop(); }
     int choose_column() override {
         const game_snapshot s = game_snapshot::take();
-        if (s.markers[0].column == 0) {
-            const double formula = race_after(s, false, 3, race_parameters{}).win_chance;
-            notes.push_back({describe_race(s.progress, s.current_player, 1 - s.current_player, formula, expert),
-                             counter.finished(), s.current_player});
-        }
+        if (s.markers[0].column == 0)
+            notes.push_back({race_features_of(s, race_parameters{}, expert), counter.finished(), s.current_player});
         return inner->choose_column();
     }
     const char* name() override { return inner->name(); }
